@@ -1,0 +1,27 @@
+#pragma once
+// File helpers shared by every reader and writer of the program.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// Reads at most `limit` bytes of a file. False (with the file layer's error
+// text) when it cannot be opened or read; a missing file sets `missing`.
+bool ReadFileBytes(const std::string &path, std::string &out, std::string *error = nullptr,
+                   std::size_t limit = 64u << 20, bool *missing = nullptr);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`. On any failure the temporary file is removed, the
+// previous file is untouched, and `error` gets the file layer's text.
+bool AtomicWriteFile(const std::string &path, std::string_view bytes,
+                     std::string *error = nullptr);
+
+// A hook for tests: when set, called with each chunk about to be written by
+// AtomicWriteFile; returning false makes that write fail as a full disk would.
+using TWriteFaultHook = bool (*)(std::string_view path, std::size_t offset, std::size_t size);
+void SetWriteFaultHook(TWriteFaultHook hook);
+
+bool FileExists(const std::string &path);
+
+} // namespace korvane

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and only those that are missing,
+# so a machine that already has everything pays for one dpkg query and no more.
+set -euo pipefail
+packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format)
+extra=("$@")
+missing=()
+for p in "${packages[@]}" "${extra[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
