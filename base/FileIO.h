@@ -6,22 +6,26 @@
 
 namespace korvane {
 
-// Reads at most `limit` bytes of a file. False (with the file layer's error
-// text) when it cannot be opened or read; a missing file sets `missing`.
+// Reads a whole file of at most `limit` bytes. False (with the file layer's
+// error text) when it cannot be opened or read, is a folder or is larger than
+// `limit` (a truncated read would pass for a whole file); `out` is then left
+// unchanged. A missing file sets `missing`.
 bool ReadFileBytes(const std::string &path, std::string &out, std::string *error = nullptr,
                    std::size_t limit = 64u << 20, bool *missing = nullptr);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. On any failure the temporary file is removed, the
 // previous file is untouched, and `error` gets the file layer's text.
-bool AtomicWriteFile(const std::string &path, std::string_view bytes,
-                     std::string *error = nullptr);
+bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error = nullptr);
 
-// A hook for tests: when set, called with each chunk about to be written by
-// AtomicWriteFile; returning false makes that write fail as a full disk would.
+// A hook for tests: when set, called with the path given to AtomicWriteFile
+// and each chunk about to be written (once with size 0 for empty contents);
+// returning false makes that write fail as a full disk would. Pass nullptr to
+// remove it.
 using TWriteFaultHook = bool (*)(std::string_view path, std::size_t offset, std::size_t size);
 void SetWriteFaultHook(TWriteFaultHook hook);
 
+// True for anything at `path` that is not a folder.
 bool FileExists(const std::string &path);
 
 } // namespace korvane

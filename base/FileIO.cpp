@@ -1,0 +1,193 @@
+#include "base/FileIO.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane {
+
+namespace {
+
+std::atomic<TWriteFaultHook> writeFaultHook{nullptr};
+
+bool Fail(std::string *error, int code) {
+  if (error)
+    *error = std::strerror(code);
+  return false;
+}
+
+// Closes on scope exit unless released.
+class TFd {
+public:
+  explicit TFd(int fd) : fd_(fd) {}
+  TFd(const TFd &) = delete;
+  TFd &operator=(const TFd &) = delete;
+  ~TFd() {
+    if (fd_ >= 0)
+      ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now and reports the result: a failed close can lose written data.
+  int close() {
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    return rc;
+  }
+
+private:
+  int fd_;
+};
+
+std::string FolderOf(const std::string &path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos)
+    return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates "<path>.tmp-XXXXXX" exclusively. Done by hand rather than with
+// mkstemp so the new file gets the usual 0666-minus-umask permissions.
+int CreateTemp(const std::string &path, std::string &tempPath) {
+  static std::atomic<unsigned long long> counter{0};
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  unsigned long long seed =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+      (static_cast<unsigned long long>(::getpid()) << 32);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned long long x = seed + 0x9E3779B97F4A7C15ull * ++counter;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    x ^= x >> 31;
+    tempPath = path + ".tmp-";
+    for (int i = 0; i < 6; ++i, x /= 36)
+      tempPath += kChars[x % 36];
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST)
+      return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, const std::string &target, std::string_view bytes) {
+  constexpr std::size_t kChunk = 1u << 16;
+  std::size_t offset = 0;
+  do {
+    const std::size_t size = std::min(kChunk, bytes.size() - offset);
+    const TWriteFaultHook hook = writeFaultHook.load();
+    if (hook && !hook(target, offset, size)) {
+      errno = ENOSPC;
+      return false;
+    }
+    const ssize_t written = ::write(fd, bytes.data() + offset, size);
+    if (written < 0) {
+      if (errno == EINTR)
+        continue;
+      return false;
+    }
+    if (written == 0 && size > 0) {
+      errno = EIO;
+      return false;
+    }
+    offset += static_cast<std::size_t>(written);
+  } while (offset < bytes.size());
+  return true;
+}
+
+} // namespace
+
+void SetWriteFaultHook(TWriteFaultHook hook) {
+  writeFaultHook.store(hook);
+}
+
+bool FileExists(const std::string &path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool ReadFileBytes(const std::string &path, std::string &out, std::string *error, std::size_t limit,
+                   bool *missing) {
+  if (missing)
+    *missing = false;
+  limit = std::min(limit, std::size_t(-1) - 1);
+  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (missing && errno == ENOENT)
+      *missing = true;
+    return Fail(error, errno);
+  }
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0)
+    return Fail(error, errno);
+  if (S_ISDIR(st.st_mode))
+    return Fail(error, EISDIR);
+  // Read one byte past the limit to tell a file that is too large from one
+  // that fits exactly; the size from fstat is only a hint (pipes, /proc).
+  std::string bytes;
+  if (S_ISREG(st.st_mode))
+    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), limit) + 1);
+  char buf[1 << 16];
+  while (bytes.size() <= limit) {
+    const std::size_t want = std::min(sizeof buf, limit + 1 - bytes.size());
+    const ssize_t got = ::read(fd.get(), buf, want);
+    if (got < 0) {
+      if (errno == EINTR)
+        continue;
+      return Fail(error, errno);
+    }
+    if (got == 0)
+      break;
+    bytes.append(buf, static_cast<std::size_t>(got));
+  }
+  if (bytes.size() > limit)
+    return Fail(error, EFBIG);
+  out = std::move(bytes);
+  return true;
+}
+
+bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error) {
+  // Saving through a symbolic link replaces the file it points to, not the link.
+  std::string target = path;
+  struct stat st {};
+  bool exists = ::lstat(path.c_str(), &st) == 0;
+  if (exists && S_ISLNK(st.st_mode)) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved))
+      target = resolved;
+  }
+  exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode))
+    return Fail(error, EISDIR);
+
+  std::string tempPath;
+  TFd fd(CreateTemp(target, tempPath));
+  if (fd.get() < 0)
+    return Fail(error, errno);
+  const auto abandon = [&](int code) {
+    ::unlink(tempPath.c_str());
+    return Fail(error, code);
+  };
+  // A replaced file keeps its permissions.
+  if (exists && ::fchmod(fd.get(), st.st_mode & 07777) != 0)
+    return abandon(errno);
+  if (!WriteAll(fd.get(), path, bytes) || ::fsync(fd.get()) != 0)
+    return abandon(errno);
+  if (fd.close() != 0)
+    return abandon(errno);
+  if (::rename(tempPath.c_str(), target.c_str()) != 0)
+    return abandon(errno);
+  // Make the rename itself durable; a failure here no longer risks the data.
+  TFd dir(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0)
+    ::fsync(dir.get());
+  return true;
+}
+
+} // namespace korvane

@@ -1,0 +1,172 @@
+#include "base/NumberText.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace korvane {
+namespace {
+
+struct TFixedCase {
+  double value;
+  int decimals;
+  bool thousands;
+  const char *expected;
+};
+
+TEST(FormatFixed, RoundsTheFifteenDigitFormHalfAwayFromZero) {
+  const TFixedCase cases[] = {
+      {2.625, 2, false, "2.63"},      // exactly representable tie: printf gives 2.62
+      {1.005, 2, false, "1.01"},      // binary value lies below the tie: printf gives 1.00
+      {0.125, 2, false, "0.13"},      //
+      {-2.625, 2, false, "-2.63"},    //
+      {-1.005, 2, false, "-1.01"},    //
+      {2.5, 0, false, "3"},           //
+      {-0.5, 0, false, "-1"},         //
+      {0.1 + 0.2, 2, false, "0.30"},  //
+      {2.675, 2, false, "2.68"},      //
+      {1.45, 1, false, "1.5"},        //
+      {0.0005, 3, false, "0.001"},    //
+      {0.0004999, 3, false, "0.000"}, //
+      {9.9996, 3, false, "10.000"},   // carry out of the first digit
+      {0.96, 1, false, "1.0"},        //
+      {0.6, 0, false, "1"},           //
+      {0.04, 1, false, "0.0"},        //
+      {0.05, 1, false, "0.1"},        //
+      {600, 0, false, "600"},         //
+      {2.4, 3, false, "2.400"},       //
+      {0, 2, false, "0.00"},          //
+      {1e-20, 2, false, "0.00"},      //
+      {123456789012345678.0, 0, false, "123456789012346000"}, // beyond 15 digits: zeros
+      {1.5e-7, 8, false, "0.00000015"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(FormatFixed(c.value, c.decimals, c.thousands), c.expected)
+        << c.value << " with " << c.decimals;
+}
+
+TEST(FormatFixed, GroupsThousands) {
+  const TFixedCase cases[] = {
+      {1234567.891, 2, true, "1,234,567.89"}, {999.995, 2, true, "1,000.00"},
+      {999.994, 2, true, "999.99"},           {-1234.5, 1, true, "-1,234.5"},
+      {100000, 0, true, "100,000"},           {12, 0, true, "12"},
+      {-999999.5, 0, true, "-1,000,000"},     {0.5, 2, true, "0.50"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(FormatFixed(c.value, c.decimals, c.thousands), c.expected) << c.value;
+}
+
+TEST(FormatFixed, NeverShowsNegativeZero) {
+  EXPECT_EQ(FormatFixed(-0.0, 2), "0.00");
+  EXPECT_EQ(FormatFixed(-0.004, 2), "0.00");
+  EXPECT_EQ(FormatFixed(-0.4, 0), "0");
+  EXPECT_EQ(FormatFixed(-0.005, 2), "-0.01");
+}
+
+TEST(FormatFixed, NonFiniteValuesDoNotCrash) {
+  EXPECT_EQ(FormatFixed(std::numeric_limits<double>::quiet_NaN(), 2), "nan");
+  EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 2), "-inf");
+  EXPECT_EQ(FormatFixed(std::numeric_limits<double>::max(), 2, true).size(), 309u + 102u + 3u);
+}
+
+TEST(FormatGeneral, ShortestFormUpToFifteenDigits) {
+  const std::pair<double, const char *> cases[] = {
+      {600, "600"},
+      {2.4, "2.4"},
+      {0, "0"},
+      {-0.0, "0"},
+      {0.1 + 0.2, "0.3"},
+      {1e-5, "1e-05"},
+      {0.0001, "0.0001"},
+      {1.5e20, "1.5e+20"},
+      {1e15, "1e+15"},
+      {123456789012345.0, "123456789012345"},
+      {-2.5, "-2.5"},
+      {1.0 / 3.0, "0.333333333333333"},
+      {2.0 / 3.0, "0.666666666666667"},
+      {1e-300, "1e-300"},
+      {5e-324, "4.94065645841247e-324"},
+  };
+  for (const auto &[value, expected] : cases)
+    EXPECT_EQ(FormatGeneral(value), expected);
+}
+
+TEST(FormatGeneral, ReadsBackToTheSameFifteenDigits) {
+  for (double v : {0.1, 2.4, 1234.5678, 1e-7, 6.02214076e23, 0.3}) {
+    double back = 0;
+    ASSERT_TRUE(ReadNumber(FormatGeneral(v), back));
+    EXPECT_EQ(FormatGeneral(back), FormatGeneral(v));
+    EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
+  }
+}
+
+TEST(ReadNumber, AcceptsTheNumberForms) {
+  const std::pair<const char *, double> cases[] = {
+      {"0", 0},
+      {"600", 600},
+      {"-2.5", -2.5},
+      {"+2.5", 2.5},
+      {"2.", 2},
+      {".5", 0.5},
+      {"-.5", -0.5},
+      {"1e3", 1000},
+      {"1E3", 1000},
+      {"1.5e-2", 0.015},
+      {"1.5E+2", 150},
+      {"  42  ", 42},
+      {"\t7\t", 7},
+      {"007", 7},
+      {"1e-400", 0},
+      {"-1e-400", -0.0},
+      {"0e999", 0},
+      {"0.000", 0},
+      {"1.7976931348623157e308", 1.7976931348623157e308},
+  };
+  for (const auto &[text, expected] : cases) {
+    double out = -99;
+    EXPECT_TRUE(ReadNumber(text, out)) << text;
+    EXPECT_EQ(out, expected) << text;
+  }
+}
+
+TEST(ReadNumber, RejectsEverythingElseAndLeavesTheValue) {
+  const char *cases[] = {"",
+                         " ",
+                         ".",
+                         "-",
+                         "+",
+                         "e3",
+                         "1e",
+                         "1e+",
+                         "1.2.3",
+                         "1,000",
+                         "0x10",
+                         "nan",
+                         "NaN",
+                         "inf",
+                         "-inf",
+                         "1 2",
+                         "--1",
+                         "+-1",
+                         "1-",
+                         "1e3.5",
+                         "abc",
+                         "12abc",
+                         "1e400",
+                         "- 1",
+                         "1d3",
+                         "١",
+                         "1\n",
+                         "Infinity",
+                         "2e99999999999999999999"};
+  for (const char *text : cases) {
+    double out = 123;
+    EXPECT_FALSE(ReadNumber(text, out)) << '"' << text << '"';
+    EXPECT_EQ(out, 123) << text;
+  }
+  double out = 123;
+  EXPECT_FALSE(ReadNumber(std::string_view("1\0", 2), out));
+}
+
+} // namespace
+} // namespace korvane
