@@ -36,9 +36,9 @@ struct TCostRec {
   double InsulCost12;     // 12.5 mm, cost/m²
   double InsulCost25;
   double InsulCost50;
-  double ErectRate;  // erection, cost/kg
-  double LabourRate; // erection labour, kg/hr
-  double ManufRate;  // manufacturing labour, cost/hr
+  double ErectRate;   // erection, cost/kg
+  double LabourRate;  // erection labour, kg/hr
+  double ManufRate;   // manufacturing labour, cost/hr
   double BracketCost; // cost/m
   double Markup;
   double Sq2RFactor;

@@ -4,6 +4,8 @@
 // rands. Row r is the same diameter in every column; rows ascend.
 #include <array>
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace korvane {
 
@@ -33,6 +35,18 @@ struct TSpiralPriceTable {
   double Dia(std::size_t row) const { return cols[fcDia][row]; }
 };
 static_assert(sizeof(TSpiralPriceTable) == 3072);
+
+// The nominal diameters in mm, row by row, that "Fittings.ini" is keyed by.
+inline constexpr std::array<double, kFittingRows> kBuiltInDiameters = {
+    100, 125, 150, 175, 200, 225, 250,  275,  300,  350,  400,  450,  500,  550,  600,  650,
+    700, 750, 800, 850, 900, 950, 1000, 1050, 1100, 1150, 1200, 1250, 1300, 1450, 1600, 2000};
+
+// The name of column `col`: "Dia" for the diameters, else the price column's
+// "Fittings.ini" section ("Elbow10D" .. "TPiece45deg").
+std::string_view FittingColumnName(std::size_t col);
+
+// The "Fittings.ini" key of row `row`: "d" and the built-in diameter ("d100").
+std::string FittingKey(std::size_t row);
 
 // First row whose diameter is not less than `diameter`; past the last row,
 // OutOfRange is set and row 31 returned.

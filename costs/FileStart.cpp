@@ -1,0 +1,36 @@
+#include "costs/FileStart.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane {
+
+bool ReadFileStart(const std::string &path, std::size_t count, std::string &out) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+  std::string bytes(count, '\0');
+  std::size_t got = 0;
+  while (ok && got < count) {
+    const ssize_t n = ::read(fd, bytes.data() + got, count - got);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (!ok)
+    return false;
+  bytes.resize(got);
+  out = std::move(bytes);
+  return true;
+}
+
+} // namespace korvane

@@ -1,0 +1,23 @@
+#pragma once
+// Where the maker's programs keep what they share. A program installed under
+// a "Tarnwell" folder finds its data beside it; any other finds it under the
+// Program Files folder.
+#include <string>
+
+namespace korvane {
+
+// The Program Files folder of this platform, with its trailing '/'.
+inline constexpr const char *kProgramFilesDir = "/opt/";
+
+// ProgramDir is the program's folder with a trailing '/'. When its upper-case
+// form contains "TARNWELL", the text before that occurrence followed by
+// "Tarnwell/"; otherwise ProgramFilesDir followed by "Tarnwell/".
+std::string MakerFolder(const std::string &ProgramDir,
+                        const std::string &ProgramFilesDir = kProgramFilesDir);
+
+// The maker's folder followed by "Common Files/": home of "FPrice.dta" and
+// "Fittings.ini".
+std::string SharedDataFolder(const std::string &ProgramDir,
+                             const std::string &ProgramFilesDir = kProgramFilesDir);
+
+} // namespace korvane
