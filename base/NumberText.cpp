@@ -1,8 +1,10 @@
 #include "base/NumberText.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace korvane {
@@ -46,6 +48,80 @@ void Decompose(double value, int sig, TDigits &out) {
   for (; p < res.ptr; ++p)
     e = e * 10 + (*p - '0');
   out.exp = expNegative ? -e : e;
+}
+
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxPow10 = 22;
+
+// |value| x 10^k with a single rounding (powers up to 1e22 are exact doubles).
+double Scale(double mag, int k) {
+  return k >= 0 ? mag * kPow10[k] : mag / kPow10[-k];
+}
+
+// The 15-digit form without the general-purpose conversion, which is the slow
+// part of a report line: scale the value into [1e14, 1e15) and round to an
+// integer. The scaling is off by at most 1/16, so the result is exact unless
+// the scaled value lies that close to a tie; those few go the slow way.
+// Writes exactly `count` decimal digits of `n` (leading zeros included).
+void WriteDigits(char *to, std::uint32_t n, int count) {
+  static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                   "25262728293031323334353637383940414243444546474849"
+                                   "50515253545556575859606162636465666768697071727374"
+                                   "75767778798081828384858687888990919293949596979899";
+  int i = count;
+  for (; i >= 2; i -= 2, n /= 100) {
+    const std::size_t pair = (n % 100) * 2;
+    to[i - 2] = kPairs[pair];
+    to[i - 1] = kPairs[pair + 1];
+  }
+  if (i == 1)
+    to[0] = static_cast<char>('0' + n % 10);
+}
+
+bool DecomposeFast(double value, TDigits &out) {
+  const double mag = std::fabs(value);
+  if (!(mag >= 1e-8 && mag < 1e36))
+    return false;
+  // The binary exponent straight from the bits: mag = 1.f x 2^e2.
+  const int e2 = static_cast<int>((std::bit_cast<std::uint64_t>(mag) >> 52) & 0x7FF) - 1023;
+  // floor(log10(mag)) or one less (e2 x log10(2), rounded down).
+  int e10 = (e2 * 78913) >> 18;
+  double p = 0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int k = kReliableDigits - 1 - e10;
+    if (k > kMaxPow10 || k < -kMaxPow10)
+      return false;
+    p = Scale(mag, k);
+    if (p < 1e15)
+      break;
+    ++e10;
+  }
+  if (!(p >= 1e14 && p < 1e15))
+    return false;
+  const auto whole = static_cast<std::uint64_t>(p);
+  const double fraction = p - static_cast<double>(whole);
+  if (std::fabs(fraction - 0.5) < 0.07)
+    return false;
+  std::uint64_t digits = whole + (fraction > 0.5 ? 1 : 0);
+  if (digits == 1000000000000000ull) {
+    digits = 100000000000000ull;
+    ++e10;
+  }
+  // Two 32-bit halves: 7 + 8 digits, cheaper than 64-bit divisions.
+  WriteDigits(out.d, static_cast<std::uint32_t>(digits / 100000000), 7);
+  WriteDigits(out.d + 7, static_cast<std::uint32_t>(digits % 100000000), 8);
+  out.n = kReliableDigits;
+  out.exp = e10;
+  out.negative = std::signbit(value);
+  return true;
+}
+
+// The value's decimal form with the 15 significant digits a double holds
+// reliably.
+void DecomposeReliable(double value, TDigits &out) {
+  if (!DecomposeFast(value, out))
+    Decompose(value, kReliableDigits, out);
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the digit
@@ -100,24 +176,29 @@ bool AppendNonFinite(std::string &out, double value) {
 }
 
 // Writes already rounded digits at fixed decimals; zero never gets a sign.
+// Built in a local buffer (the largest double with thousands and 99 decimals
+// takes 515 characters) and appended once.
 void RenderFixed(std::string &out, const TDigits &v, int decimals, bool thousands) {
+  char buf[640];
+  char *p = buf;
   if (v.negative && !v.isZero())
-    out += '-';
+    *p++ = '-';
   if (v.exp < 0) {
-    out += '0';
+    *p++ = '0';
   } else {
     const int intDigits = v.exp + 1;
     for (int i = 0; i < intDigits; ++i) {
       if (thousands && i > 0 && (intDigits - i) % 3 == 0)
-        out += ',';
-      out += DigitAt(v, i);
+        *p++ = ',';
+      *p++ = DigitAt(v, i);
     }
   }
-  if (decimals <= 0)
-    return;
-  out += '.';
-  for (int place = 1; place <= decimals; ++place)
-    out += DigitAt(v, v.exp + place);
+  if (decimals > 0) {
+    *p++ = '.';
+    for (int place = 1; place <= decimals; ++place)
+      *p++ = DigitAt(v, v.exp + place);
+  }
+  out.append(buf, static_cast<std::size_t>(p - buf));
 }
 
 void AppendExponent(std::string &out, int exp) {
@@ -221,7 +302,7 @@ void AppendFixed(std::string &out, double value, int decimals, bool thousands) {
     return;
   decimals = std::clamp(decimals, 0, 99);
   TDigits v;
-  Decompose(value, kReliableDigits, v);
+  DecomposeReliable(value, v);
   // The last digit kept is the one at place 10^-decimals.
   RoundDigits(v, v.exp + decimals + 1);
   RenderFixed(out, v, decimals, thousands);
@@ -239,7 +320,7 @@ void AppendGeneral(std::string &out, double value, int precision) {
   precision = std::clamp(precision, 1, 99);
   TDigits v;
   if (precision <= kReliableDigits) {
-    Decompose(value, kReliableDigits, v);
+    DecomposeReliable(value, v);
     RoundDigits(v, precision);
   } else {
     Decompose(value, precision, v);

@@ -1,8 +1,10 @@
 #include "base/NumberText.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 namespace korvane {
 namespace {
@@ -97,6 +99,27 @@ TEST(FormatGeneral, ReadsBackToTheSameFifteenDigits) {
     ASSERT_TRUE(ReadNumber(FormatGeneral(v), back));
     EXPECT_EQ(FormatGeneral(back), FormatGeneral(v));
     EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
+  }
+}
+
+// The fast and the general digit paths must agree with the C library's
+// correctly rounded %.15g (the tests run in the "C" locale) everywhere,
+// including the values that sit next to a rounding tie.
+TEST(FormatGeneral, MatchesPrintfOverManyMagnitudes) {
+  std::mt19937_64 rng(2024);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-12, 40);
+  char expected[64];
+  for (int i = 0; i < 200000; ++i) {
+    const double m = mantissa(rng);
+    const int e = exponent(rng);
+    double v = m * std::pow(10.0, e);
+    if (i % 4 == 0) // as near as a double gets to a tie in the 16th digit
+      v = (std::floor(m * 1e14) + 0.5) * std::pow(10.0, e - 14);
+    if (i % 2)
+      v = -v;
+    std::snprintf(expected, sizeof expected, "%.15g", v);
+    ASSERT_EQ(FormatGeneral(v), expected) << i;
   }
 }
 
