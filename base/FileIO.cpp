@@ -117,7 +117,9 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
   if (missing)
     *missing = false;
   limit = std::min(limit, std::size_t(-1) - 1);
-  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking so that a named pipe given as a file name cannot hang the
+  // program in open(); it is refused below like any other special file.
+  TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) {
     if (missing && errno == ENOENT)
       *missing = true;
@@ -128,11 +130,13 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
     return Fail(error, errno);
   if (S_ISDIR(st.st_mode))
     return Fail(error, EISDIR);
+  if (!S_ISREG(st.st_mode))
+    return Fail(error, EINVAL);
   // Read one byte past the limit to tell a file that is too large from one
-  // that fits exactly; the size from fstat is only a hint (pipes, /proc).
+  // that fits exactly; the size from fstat is only a hint (/proc, a file
+  // that grows while it is read).
   std::string bytes;
-  if (S_ISREG(st.st_mode))
-    bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), limit) + 1);
+  bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), limit) + 1);
   char buf[1 << 16];
   while (bytes.size() <= limit) {
     const std::size_t want = std::min(sizeof buf, limit + 1 - bytes.size());
@@ -153,6 +157,8 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
 }
 
 bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error) {
+  if (path.empty())
+    return Fail(error, ENOENT);
   // Saving through a symbolic link replaces the file it points to, not the link.
   std::string target = path;
   struct stat st {};
@@ -165,6 +171,9 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
   exists = ::stat(target.c_str(), &st) == 0;
   if (exists && S_ISDIR(st.st_mode))
     return Fail(error, EISDIR);
+  // A device or pipe would be replaced by a plain file, not written to.
+  if (exists && !S_ISREG(st.st_mode))
+    return Fail(error, EINVAL);
 
   std::string tempPath;
   TFd fd(CreateTemp(target, tempPath));

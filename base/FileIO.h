@@ -7,15 +7,18 @@
 namespace korvane {
 
 // Reads a whole file of at most `limit` bytes. False (with the file layer's
-// error text) when it cannot be opened or read, is a folder or is larger than
-// `limit` (a truncated read would pass for a whole file); `out` is then left
-// unchanged. A missing file sets `missing`.
+// error text) when it cannot be opened or read, is a folder or another
+// special file (pipe, device), or is larger than `limit` (a truncated read
+// would pass for a whole file); `out` is then left unchanged. A missing file
+// sets `missing`.
 bool ReadFileBytes(const std::string &path, std::string &out, std::string *error = nullptr,
                    std::size_t limit = 64u << 20, bool *missing = nullptr);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. On any failure the temporary file is removed, the
-// previous file is untouched, and `error` gets the file layer's text.
+// previous file is untouched, and `error` gets the file layer's text. A
+// symbolic link stays a link: the file it points to is replaced. A target
+// that is a folder or another special file fails.
 bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error = nullptr);
 
 // A hook for tests: when set, called with the path given to AtomicWriteFile

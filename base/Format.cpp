@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "base/AsciiText.h"
 #include "base/NumberText.h"
 
 namespace korvane {
@@ -60,7 +61,7 @@ TSpec ParseSpec(std::string_view format, std::size_t &i) {
   if (i >= format.size())
     ThrowFormat(format, "ends inside a conversion");
   const char c = format[i++];
-  spec.letter = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+  spec.letter = AsciiLower(c);
   if (!std::strchr("dsfnmg", spec.letter) || spec.letter == 0)
     ThrowFormat(format, "has an unknown conversion");
   return spec;
@@ -173,10 +174,8 @@ void AppendConversion(std::string &out, std::string_view format, const TSpec &sp
     Pad(out, start, spec);
 }
 
-} // namespace
-
-void FormatTo(std::string &out, std::string_view format, std::span<const Variant> args,
-              const TCurrencyFormat &currency) {
+void AppendAll(std::string &out, std::string_view format, std::span<const Variant> args,
+               const TCurrencyFormat &currency) {
   std::size_t next = 0;
   std::size_t i = 0;
   while (i < format.size()) {
@@ -196,6 +195,20 @@ void FormatTo(std::string &out, std::string_view format, std::span<const Variant
     if (next >= args.size())
       ThrowFormat(format, "has more conversions than arguments");
     AppendConversion(out, format, spec, args[next++], currency);
+  }
+}
+
+} // namespace
+
+void FormatTo(std::string &out, std::string_view format, std::span<const Variant> args,
+              const TCurrencyFormat &currency) {
+  // A failing conversion leaves `out` as it was, not with half a line.
+  const std::size_t start = out.size();
+  try {
+    AppendAll(out, format, args, currency);
+  } catch (...) {
+    out.resize(start);
+    throw;
   }
 }
 

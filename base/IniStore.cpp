@@ -1,38 +1,26 @@
 #include "base/IniStore.h"
 
 #include <algorithm>
+#include <unordered_set>
 
+#include "base/AsciiText.h"
 #include "base/FileIO.h"
 
 namespace korvane {
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front()))
-    s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back()))
-    s.remove_suffix(1);
-  return s;
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return Lower(x) == Lower(y); });
+// Repeated names are listed once; a set keeps that linear for any file.
+std::string LowerCopy(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
+  return out;
 }
 
 // A line end inside a name or value would split it into two lines on the next
 // load; a blank keeps the rest of the file intact.
 std::string OneLine(std::string_view s) {
-  std::string out(Trim(s));
+  std::string out(TrimBlanks(s));
   std::replace_if(
       out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return out;
@@ -42,7 +30,7 @@ std::string OneLine(std::string_view s) {
 // writes one after each section; keeping them would grow the file by one empty
 // line per save.
 template <class TLine> void DropTrailingBlanks(std::vector<TLine> &lines) {
-  while (!lines.empty() && !lines.back().isEntry && Trim(lines.back().value).empty())
+  while (!lines.empty() && !lines.back().isEntry && TrimBlanks(lines.back().value).empty())
     lines.pop_back();
 }
 
@@ -68,20 +56,20 @@ void TIniStore::Parse(std::string_view bytes) {
     if (pos < bytes.size())
       pos += bytes[pos] == '\r' && pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? 2 : 1;
 
-    const std::string_view text = Trim(raw);
+    const std::string_view text = TrimBlanks(raw);
     const std::size_t close = text.find(']');
     if (!text.empty() && text.front() == '[' && close != std::string_view::npos) {
       DropTrailingBlanks(*target);
-      sections_.push_back({std::string(Trim(text.substr(1, close - 1))), {}});
+      sections_.push_back({std::string(TrimBlanks(text.substr(1, close - 1))), {}});
       target = &sections_.back().lines;
       continue;
     }
     const std::size_t eq = text.find('=');
     const bool comment = !text.empty() && (text.front() == ';' || text.front() == '#');
     if (target != &preamble_ && !comment && eq != std::string_view::npos && eq > 0 &&
-        !Trim(text.substr(0, eq)).empty()) {
-      target->push_back(
-          {std::string(Trim(text.substr(0, eq))), std::string(Trim(text.substr(eq + 1))), true});
+        !TrimBlanks(text.substr(0, eq)).empty()) {
+      target->push_back({std::string(TrimBlanks(text.substr(0, eq))),
+                         std::string(TrimBlanks(text.substr(eq + 1))), true});
     } else {
       target->push_back({{}, std::string(raw), false});
     }
@@ -115,7 +103,7 @@ std::string TIniStore::Serialize() const {
 bool TIniStore::LoadFile(const std::string &path, std::string *error) {
   std::string bytes;
   bool missing = false;
-  if (!ReadFileBytes(path, bytes, error, 64u << 20, &missing)) {
+  if (!ReadFileBytes(path, bytes, error, kMaxFileSize, &missing)) {
     if (!missing)
       return false;
     bytes.clear();
@@ -130,14 +118,14 @@ bool TIniStore::SaveFile(const std::string &path, std::string *error) const {
 
 TIniStore::Section *TIniStore::find(std::string_view section) {
   for (Section &s : sections_)
-    if (SameName(s.name, section))
+    if (EqualsNoCase(s.name, section))
       return &s;
   return nullptr;
 }
 
 const TIniStore::Section *TIniStore::find(std::string_view section) const {
   for (const Section &s : sections_)
-    if (SameName(s.name, section))
+    if (EqualsNoCase(s.name, section))
       return &s;
   return nullptr;
 }
@@ -147,7 +135,7 @@ std::optional<std::string> TIniStore::Read(std::string_view section, std::string
   if (!s)
     return std::nullopt;
   for (const Line &line : s->lines)
-    if (line.isEntry && SameName(line.key, key))
+    if (line.isEntry && EqualsNoCase(line.key, key))
       return line.value;
   return std::nullopt;
 }
@@ -165,7 +153,7 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
     s = &sections_.back();
   }
   for (Line &line : s->lines) {
-    if (line.isEntry && SameName(line.key, key)) {
+    if (line.isEntry && EqualsNoCase(line.key, key)) {
       line.value = OneLine(value);
       return;
     }
@@ -178,28 +166,25 @@ bool TIniStore::HasSection(std::string_view section) const {
 }
 
 void TIniStore::EraseSection(std::string_view section) {
-  std::erase_if(sections_, [section](const Section &s) { return SameName(s.name, section); });
+  std::erase_if(sections_, [section](const Section &s) { return EqualsNoCase(s.name, section); });
 }
 
 std::vector<std::string> TIniStore::Sections() const {
   std::vector<std::string> names;
+  std::unordered_set<std::string> seen;
   for (const Section &s : sections_)
-    if (std::none_of(names.begin(), names.end(),
-                     [&s](const std::string &n) { return SameName(n, s.name); }))
+    if (seen.insert(LowerCopy(s.name)).second)
       names.push_back(s.name);
   return names;
 }
 
 std::vector<std::string> TIniStore::Keys(std::string_view section) const {
   std::vector<std::string> keys;
-  const Section *s = find(section);
-  if (!s)
-    return keys;
-  for (const Line &line : s->lines)
-    if (line.isEntry && std::none_of(keys.begin(), keys.end(), [&line](const std::string &k) {
-          return SameName(k, line.key);
-        }))
-      keys.push_back(line.key);
+  std::unordered_set<std::string> seen;
+  if (const Section *s = find(section))
+    for (const Line &line : s->lines)
+      if (line.isEntry && seen.insert(LowerCopy(line.key)).second)
+        keys.push_back(line.key);
   return keys;
 }
 

@@ -4,6 +4,7 @@
 // wins; a written value replaces the existing entry in place, a new key is
 // appended to its section, a new section to the end. Lines the store does not
 // understand (comments, junk) are kept and written back as they were.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@ namespace korvane {
 
 class TIniStore {
 public:
+  static constexpr std::size_t kMaxFileSize = 2u << 20;
+
   // Replaces the contents with the parsed bytes. Accepts any bytes: CR, LF or
   // CRLF line ends, NULs, no final line end; never throws.
   void Parse(std::string_view bytes);
@@ -20,7 +23,9 @@ public:
   std::string Serialize() const;
 
   // A missing file reads as empty and succeeds; other failures return false
-  // with the file layer's error text.
+  // with the file layer's error text. Files over kMaxFileSize are refused
+  // ("File too large"): the files kept this way are a few kilobytes, and a
+  // huge one of empty lines would take gigabytes in memory.
   bool LoadFile(const std::string &path, std::string *error = nullptr);
   // Atomic: written to a temporary file beside `path`, then renamed over it.
   bool SaveFile(const std::string &path, std::string *error = nullptr) const;

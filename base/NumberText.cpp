@@ -1,5 +1,7 @@
 #include "base/NumberText.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -221,9 +223,6 @@ void TrimFraction(std::string &out, std::size_t start) {
     out.pop_back();
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -242,10 +241,7 @@ long MagnitudeOf(std::string_view intPart, std::string_view fracPart, long exp) 
 } // namespace
 
 bool ReadNumber(std::string_view text, double &out) {
-  while (!text.empty() && IsBlank(text.front()))
-    text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back()))
-    text.remove_suffix(1);
+  text = TrimBlanks(text);
 
   std::size_t i = 0;
   const auto digitsFrom = [&](std::size_t from) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/AsciiText.h"
 #include "base/NumberText.h"
 
 namespace korvane {
@@ -37,17 +38,6 @@ double RoundHalfEven(double d) {
   if (std::fabs(d - std::trunc(d)) == 0.5 && std::fmod(r, 2.0) != 0.0)
     return r - std::copysign(1.0, d);
   return r;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i]))
-      return false;
-  }
-  return true;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/IniStore.h"
@@ -65,6 +66,15 @@ TEST_F(FileIOTest, ReadFailuresSayWhy) {
   EXPECT_EQ(out.size(), 101u);
 }
 
+TEST_F(FileIOTest, SpecialFilesAreRefusedWithoutHanging) {
+  ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+  std::string out, error;
+  EXPECT_FALSE(ReadFileBytes(path("pipe"), out, &error));
+  EXPECT_FALSE(AtomicWriteFile(path("pipe"), "x", &error));
+  EXPECT_FALSE(AtomicWriteFile("", "x", &error));
+  EXPECT_EQ(entries(), 1u);
+}
+
 TEST_F(FileIOTest, FailedWritesLeaveTheOldFileAndNoTemporary) {
   ASSERT_TRUE(AtomicWriteFile(path("keep.ini"), "old contents"));
   std::string error;
@@ -108,6 +118,10 @@ TEST_F(FileIOTest, IniStoreLoadsMissingAsEmptyAndSavesAtomically) {
   ASSERT_TRUE(ini.SaveFile(path("items.kvd"), &error)) << error;
   EXPECT_EQ(read(path("items.kvd")), "[Taper]\r\nLength=1.8\r\n\r\n");
   EXPECT_FALSE(ini.LoadFile(dir_.string(), &error));
+  ASSERT_TRUE(AtomicWriteFile(path("huge.kvd"), std::string(TIniStore::kMaxFileSize + 1, '\n')));
+  EXPECT_FALSE(ini.LoadFile(path("huge.kvd"), &error));
+  EXPECT_EQ(error, "File too large");
+  EXPECT_EQ(ini.Read("Taper", "Length"), "1.8"); // a refused file changes nothing
 }
 
 } // namespace

@@ -108,6 +108,8 @@ TEST(Format, FormatToAppends) {
   const Variant args[] = {12.5};
   FormatTo(out, "%m", args, {"R", false, false, 2});
   EXPECT_EQ(out, "Price R12.50");
+  EXPECT_THROW(FormatTo(out, " and %0.2f %d", args), EFormatError);
+  EXPECT_EQ(out, "Price R12.50"); // no half-written conversion left behind
 }
 
 } // namespace

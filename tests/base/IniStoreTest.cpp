@@ -8,12 +8,13 @@ namespace {
 
 TEST(IniStore, NamesMatchWithoutCaseAndFirstMatchWins) {
   TIniStore ini;
-  ini.Parse("[Straight Rectangular]\nWidth=600\nwidth=700\n[straight rectangular]\nHeight=9\n");
+  ini.Parse("[Straight Rectangular]\nWidth=600\nwidth=700\n[straight rectangular]\nHeight=9\n"
+            "[Other]\n");
   EXPECT_EQ(ini.Read("STRAIGHT RECTANGULAR", "WIDTH"), "600");
   EXPECT_FALSE(ini.Read("Straight Rectangular", "Height")); // only the first section counts
   EXPECT_EQ(ini.ReadString("Missing", "Width", "dflt"), "dflt");
   EXPECT_EQ(ini.Keys("straight rectangular"), (std::vector<std::string>{"Width"}));
-  EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Straight Rectangular"}));
+  EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Straight Rectangular", "Other"}));
 }
 
 TEST(IniStore, WriteReplacesInPlaceAndKeepsForeignLines) {
