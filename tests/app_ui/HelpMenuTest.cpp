@@ -1,0 +1,73 @@
+#include "app/ui/HelpMenu.h"
+#include "app/ui/ContactDetails.h"
+#include "tests/app_ui/UiTestEnv.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace korvane {
+namespace {
+
+using test::TUiTest;
+
+class HelpMenuTest : public TUiTest {};
+
+TEST_F(HelpMenuTest, HelpOpensThePageBesideTheProgram) {
+  QList<QUrl> opened;
+  const TUrlOpener opener = [&opened](const QUrl &url) {
+    opened << url;
+    return false; // whatever the handler says is handed back
+  };
+  EXPECT_FALSE(OpenHelp(QStringLiteral("/opt/Tarnwell/Korvane/"), opener));
+  EXPECT_FALSE(OpenHelp(QStringLiteral("/opt/Tarnwell/Korvane"), opener));
+  const QUrl page = QUrl::fromLocalFile(QStringLiteral("/opt/Tarnwell/Korvane/Help/Korvane.htm"));
+  EXPECT_EQ(opened, QList<QUrl>({page, page}));
+}
+
+TEST_F(HelpMenuTest, ContactDetailsDefaultWithoutTheMakersFile) {
+  const TContactDetails c = ReadContactDetails();
+  const TContactDetails d = DefaultContactDetails();
+  EXPECT_EQ(c.email, d.email);
+  EXPECT_EQ(c.web, d.web);
+  EXPECT_FALSE(d.email.isEmpty());
+  EXPECT_FALSE(d.web.isEmpty());
+  EXPECT_TRUE(MakerCopyright().contains(d.company));
+}
+
+// The staged page: complete, self-contained and without dead links.
+TEST(HelpPageTest, StagedPageCoversEveryItemTypeAndStaysOffline) {
+  const QString dir = QStringLiteral(KORVANE_STAGE_DIR "/Korvane/Help/");
+  QFile page(dir + QStringLiteral("Korvane.htm"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << "help page not staged";
+  const QString html = QString::fromUtf8(page.readAll());
+  ASSERT_TRUE(QFile::exists(dir + QStringLiteral("korvane.css")));
+  EXPECT_TRUE(html.contains(QStringLiteral("href=\"korvane.css\"")));
+
+  for (const char *name :
+       {"Straight Rectangular", "Radius Bend", "Square Bend", "Reducing Square Bend",
+        "Square To Round", "Taper", "Rectangular Stop End", "Y-Piece", "Spiral", "Round Spigot",
+        "Elbow", "Reducer", "T-Piece", "Nipple", "Round Stop End", "korvane-price",
+        "Overall markup", "Fittings.ini"})
+    EXPECT_TRUE(html.contains(QLatin1String(name))) << name;
+
+  EXPECT_FALSE(html.contains(QStringLiteral("<script"), Qt::CaseInsensitive));
+  EXPECT_FALSE(html.contains(QRegularExpression(QStringLiteral("(src|href)=\"[a-z]+:"))))
+      << "the page must not reach out to the network";
+
+  QSet<QString> ids;
+  auto idMatches = QRegularExpression(QStringLiteral("id=\"([^\"]+)\"")).globalMatch(html);
+  while (idMatches.hasNext())
+    ids.insert(idMatches.next().captured(1));
+  auto links = QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(html);
+  int count = 0;
+  while (links.hasNext()) {
+    const QString target = links.next().captured(1);
+    ++count;
+    EXPECT_TRUE(ids.contains(target)) << "dead link #" << target.toStdString();
+  }
+  EXPECT_GE(count, 15);
+}
+
+} // namespace
+} // namespace korvane
