@@ -1,0 +1,117 @@
+#include "controls/Fields.h"
+
+#include <cstdint>
+#include <exception>
+
+#include "base/AsciiText.h"
+#include "base/Format.h"
+#include "base/NumberText.h"
+
+namespace korvane {
+
+TField::TField(std::string formatStr, TEditorKind kind)
+    : formatStr_(std::move(formatStr)), kind_(kind) {}
+
+std::optional<Variant> TField::ValueOf(const std::string &) const {
+  return std::nullopt;
+}
+
+std::optional<std::string> TField::TextOf(const Variant &value) const {
+  try {
+    return Format(formatStr_, {Variant(value.toText())});
+  } catch (const std::exception &) {
+    return std::nullopt;
+  }
+}
+
+TNumField::TNumField(std::string formatStr, TEditorKind kind, double rangeLo, double rangeHi,
+                     double step)
+    : TField(std::move(formatStr), kind), rangeLo_(rangeLo), rangeHi_(rangeHi), step_(step),
+      decimals_(FormatDecimals(FormatStr())), intFormat_(IsIntFormat(FormatStr())),
+      floatFormat_(IsFloatFormat(FormatStr())) {}
+
+std::optional<Variant> TNumField::ValueOf(const std::string &text) const {
+  double x = 0.0;
+  if (!ReadNumber(CleanNumText(text), x))
+    return std::nullopt;
+  if (!intFormat_)
+    return Variant(x);
+  try {
+    return Variant(Variant(x).toInt());
+  } catch (const std::exception &) {
+    return std::nullopt; // beyond the 32-bit range
+  }
+}
+
+std::optional<std::string> TNumField::TextOf(const Variant &value) const {
+  try {
+    const double x = value.toDouble();
+    if (intFormat_)
+      return Format(FormatStr(), {Variant(Variant(x).toInt())});
+    if (floatFormat_)
+      return FormatNumber(x, FormatStr(), formatType_, sigDigs_, decimals_);
+  } catch (const std::exception &) {
+  }
+  return std::nullopt;
+}
+
+std::optional<Variant> TDelimNumField::ValueOf(const std::string &text) const {
+  try {
+    double a = 0.0;
+    double b = 0.0;
+    if (SplitPair(text.empty() ? std::string_view("0.0/0.0") : std::string_view(text), a, b))
+      return Variant(Format(FormatStr(), {Variant(a), Variant(b)}));
+    return Variant(Format("%0.04g", {Variant(a)}));
+  } catch (const std::exception &) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> TDelimNumField::TextOf(const Variant &value) const {
+  try {
+    double a = 0.0;
+    double b = 0.0;
+    if (SplitPair(value.toText(), a, b))
+      return Format(FormatStr(), {Variant(a), Variant(b)});
+    const std::string &f = FormatStr();
+    return Format(std::string_view(f).substr(0, f.find('/')), {Variant(a)});
+  } catch (const std::exception &) {
+    return std::nullopt;
+  }
+}
+
+TEnumField::TEnumField(std::vector<std::string> items)
+    : TField(std::string(), TEditorKind::ekEnum), items_(std::move(items)) {}
+
+std::optional<Variant> TEnumField::ValueOf(const std::string &text) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (EqualsNoCase(items_[i], text))
+      return Variant(static_cast<std::int32_t>(i));
+  return Variant(std::int32_t{-1});
+}
+
+std::optional<std::string> TEnumField::TextOf(const Variant &value) const {
+  try {
+    const std::int32_t index = value.toInt();
+    if (index >= 0 && static_cast<size_t>(index) < items_.size())
+      return items_[static_cast<size_t>(index)];
+  } catch (const std::exception &) {
+  }
+  return std::nullopt;
+}
+
+TBoolField::TBoolField() : TField(std::string(), TEditorKind::ekCheck) {}
+
+std::optional<Variant> TBoolField::ValueOf(const std::string &text) const {
+  return Variant(EqualsNoCase(text, "[x]"));
+}
+
+std::optional<std::string> TBoolField::TextOf(const Variant &value) const {
+  try {
+    return std::string(value.toBool() ? "[x]" : "[ ]");
+  } catch (const std::exception &) {
+    return std::nullopt;
+  }
+}
+
+} // namespace korvane
