@@ -1,0 +1,44 @@
+#include "costs/ui/MessageBoxSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace korvane {
+
+TMsgResult TMessageBoxSink::Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) {
+  QMessageBox::Icon icon = QMessageBox::Information;
+  switch (kind) {
+  case TMsgKind::Error:
+    icon = QMessageBox::Critical;
+    break;
+  case TMsgKind::Warning:
+    icon = QMessageBox::Warning;
+    break;
+  case TMsgKind::Confirmation:
+    icon = QMessageBox::Question;
+    break;
+  case TMsgKind::Information:
+    break;
+  }
+  // Texts break lines with a lone carriage return in places; a message box
+  // only breaks on line feeds.
+  QString body = QString::fromStdString(text);
+  body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const QMessageBox::StandardButtons standard =
+      buttons == TMsgButtons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                          : QMessageBox::StandardButtons(QMessageBox::Ok);
+  QMessageBox box(icon, QApplication::applicationName(), body, standard, parent_.data());
+  switch (box.exec()) {
+  case QMessageBox::Yes:
+    return TMsgResult::Yes;
+  case QMessageBox::No:
+    return TMsgResult::No;
+  case QMessageBox::Cancel:
+    return TMsgResult::Cancel;
+  default:
+    return buttons == TMsgButtons::YesNoCancel ? TMsgResult::Cancel : TMsgResult::Ok;
+  }
+}
+
+} // namespace korvane

@@ -1,0 +1,129 @@
+#pragma once
+// The INI file editor window. In this program it edits the spiral fittings
+// price file, but it opens, saves and prints any text file. Every dialog it
+// shows goes through TScrivelServices, so a test answers them in code.
+#include <QColor>
+#include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+#include "base/MessageSink.h"
+
+class QAction;
+class QEventLoop;
+class QLabel;
+class QPrinter;
+
+namespace korvane {
+
+class TScrivelEditor;
+class TScrivelPrinter;
+class TSearchDialog;
+
+struct TScrivelServices {
+  // File dialogs: the chosen path, or empty when cancelled.
+  std::function<QString(QWidget *parent, const QString &caption, const QString &start,
+                        const QString &filter)>
+      getOpenFileName;
+  std::function<QString(QWidget *parent, const QString &caption, const QString &start,
+                        const QString &filter)>
+      getSaveFileName;
+  // Colour dialog: an invalid colour when cancelled.
+  std::function<QColor(QWidget *parent, const QColor &initial)> getColour;
+  // Printer setup dialog on the window's printer: false when cancelled.
+  std::function<bool(QWidget *parent, QPrinter &printer)> printSetup;
+  std::function<bool(const QUrl &url)> openUrl;
+  std::function<TMsgResult(QWidget *parent, TMsgKind kind, TMsgButtons buttons,
+                           const QString &text)>
+      message;
+
+  // The real dialogs, message boxes and browser.
+  static TScrivelServices Desktop();
+};
+
+class TScrivelForm : public QMainWindow {
+  Q_OBJECT
+public:
+  // `settingsPath` is the per-user settings file (KorvaneSettingsPath());
+  // the window placement lives in its group "ScrivelForm".
+  TScrivelForm(TScrivelServices services, const QString &settingsPath, QWidget *parent = nullptr);
+  ~TScrivelForm() override;
+
+  QString FileName() const { return fileName_; }
+  // Full path; a relative name is taken against the current folder.
+  void SetFileName(const QString &name);
+  // Reads the named file into the editor when it exists; true when it did.
+  // A missing file changes nothing; an unreadable one is reported and
+  // changes nothing.
+  bool Load();
+  // Writes the text, every line ended by CR LF, replacing the file only once
+  // the whole text is on disk. Without a file name, asks for one.
+  bool Save();
+  bool SaveAs();
+  void Open();
+  void New();
+  bool Print();
+  void PrintSetup();
+  void Find();
+  void Replace();
+  void ShowLineCount();
+  void SelectBackgroundColour();
+  void BrowseWebSite();
+  // The files of a drop: the first one is opened.
+  void OpenDroppedFiles(const QStringList &paths);
+
+  bool IsModified() const { return modified_; }
+  TScrivelEditor *Editor() const { return editor_; }
+  TScrivelPrinter &Printer() const { return *printer_; }
+  TSearchDialog *FindDialog() const { return findDialog_; }
+  TSearchDialog *ReplaceDialog() const { return replaceDialog_; }
+  QString StatusText() const;
+  QAction *LineNumbersAction() const { return lineNumbersAction_; }
+
+  void SetProgramDir(const QString &dir) { programDir_ = dir; }
+  void SetWebSite(const QUrl &url) { webSite_ = url; }
+
+  // Shows the window modally and returns when it has been closed.
+  void ShowModal();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
+
+private:
+  void BuildMenus();
+  void SetModified(bool modified);
+  // Asks about unsaved changes: true when the caller may go on.
+  bool ConfirmDiscard();
+  bool WriteFile(const QString &path);
+  void FindFromDialog(TSearchDialog *dialog);
+  void ReplaceFromDialog(bool all);
+  void ShowNotFound(const QString &text);
+  void ShowError(const QString &text);
+  QString StartPath() const;
+
+  TScrivelServices services_;
+  QString settingsPath_;
+  QString fileName_;
+  QString programDir_;
+  QUrl webSite_;
+  bool modified_ = false;
+  bool loading_ = false;
+  TScrivelEditor *editor_;
+  std::unique_ptr<TScrivelPrinter> printer_;
+  TSearchDialog *findDialog_;
+  TSearchDialog *replaceDialog_;
+  QLabel *statusState_;
+  QLabel *statusSpare_;
+  QAction *lineNumbersAction_ = nullptr;
+  QPointer<QEventLoop> modalLoop_;
+};
+
+// Opens "Fittings.ini" of the shared data folder in `form` and returns when
+// the user has closed the window. The caller re-reads the price table then.
+void EditFittingsIni(TScrivelForm &form, const QString &sharedDataDir);
+
+} // namespace korvane

@@ -1,0 +1,96 @@
+#include "costs/ui/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace korvane {
+
+QString KorvaneSettingsPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Tarnwell/korvane.conf");
+}
+
+QRect ClampPlacement(const QRect &rect, const QSize &screen) {
+  int left = rect.left();
+  int top = rect.top();
+  if (left < 0)
+    left = 0;
+  if (top < 0)
+    top = 0;
+  if (left > screen.width() - 100)
+    left = screen.width() - 200;
+  if (top > screen.height() - 100)
+    top = screen.height() - 200;
+  return {left, top, rect.width(), rect.height()};
+}
+
+namespace {
+
+int ReadInt(QSettings &settings, const char *key, int fallback) {
+  bool ok = false;
+  const int value = settings.value(QLatin1String(key)).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+} // namespace
+
+TWindowPlacement ReadWindowPlacement(QSettings &settings, const QString &group,
+                                     const TWindowPlacement &defaults) {
+  TWindowPlacement p = defaults;
+  settings.beginGroup(group);
+  p.left = ReadInt(settings, "Left", defaults.left);
+  p.top = ReadInt(settings, "Top", defaults.top);
+  p.width = ReadInt(settings, "Width", defaults.width);
+  p.height = ReadInt(settings, "Height", defaults.height);
+  // A window of no size cannot be grabbed again: fall back to the design size.
+  if (p.width <= 0 || p.height <= 0) {
+    p.width = defaults.width;
+    p.height = defaults.height;
+  }
+  p.visible = settings.value(QStringLiteral("Visible"), defaults.visible).toBool();
+  p.winState = ReadInt(settings, "WinState", defaults.winState);
+  settings.endGroup();
+  return p;
+}
+
+void WriteWindowPlacement(QSettings &settings, const QString &group,
+                          const TWindowPlacement &placement) {
+  settings.beginGroup(group);
+  settings.setValue(QStringLiteral("Left"), placement.left);
+  settings.setValue(QStringLiteral("Top"), placement.top);
+  settings.setValue(QStringLiteral("Width"), placement.width);
+  settings.setValue(QStringLiteral("Height"), placement.height);
+  settings.setValue(QStringLiteral("Visible"), placement.visible);
+  settings.setValue(QStringLiteral("WinState"), placement.winState);
+  settings.endGroup();
+}
+
+void RestoreWindowPlacement(QWidget &window, const TWindowPlacement &placement) {
+  QSize screen(1024, 768);
+  if (const QScreen *primary = QGuiApplication::primaryScreen())
+    screen = primary->geometry().size();
+  const QRect r = ClampPlacement(
+      QRect(placement.left, placement.top, placement.width, placement.height), screen);
+  window.move(r.topLeft());
+  window.resize(r.size());
+  window.setWindowState(placement.winState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+TWindowPlacement CurrentWindowPlacement(const QWidget &window) {
+  TWindowPlacement p;
+  const bool maximised = window.isMaximized();
+  const QRect normal = maximised ? window.normalGeometry() : window.geometry();
+  const QPoint frame = maximised ? normal.topLeft() : window.pos();
+  p.left = frame.x();
+  p.top = frame.y();
+  p.width = normal.width();
+  p.height = normal.height();
+  p.visible = window.isVisible();
+  p.winState = maximised ? 2 : window.isMinimized() ? 1 : 0;
+  return p;
+}
+
+} // namespace korvane

@@ -1,0 +1,49 @@
+#include "costs/ui/WindowPlacement.h"
+
+#include <QSettings>
+
+#include "tests/costs_ui/QtTestApp.h"
+
+namespace korvane {
+namespace {
+
+TEST(WindowPlacement, ClampKeepsTheWindowOnTheScreen) {
+  const QSize screen(1024, 768);
+  const struct {
+    QPoint stored, restored;
+  } cases[] = {
+      {{10, 20}, {10, 20}},     {{-5, -1}, {0, 0}},      {{924, 668}, {924, 668}},
+      {{925, 669}, {824, 568}}, {{5000, 30}, {824, 30}}, {{30, 5000}, {30, 568}},
+  };
+  for (const auto &c : cases) {
+    const QRect r = ClampPlacement(QRect(c.stored, QSize(300, 200)), screen);
+    EXPECT_EQ(r.topLeft(), c.restored) << c.stored.x() << "," << c.stored.y();
+    EXPECT_EQ(r.size(), QSize(300, 200));
+  }
+}
+
+class WindowPlacementStore : public test::TCostsUiTest {};
+
+TEST_F(WindowPlacementStore, UnreadableValuesFallBackToTheDesignValues) {
+  TWindowPlacement design;
+  design.left = 1;
+  design.top = 2;
+  design.width = 503;
+  design.height = 334;
+  QSettings settings(File("korvane.conf"), QSettings::IniFormat);
+  settings.setValue("ScrivelForm/Left", "junk");
+  settings.setValue("ScrivelForm/Top", 70);
+  settings.setValue("ScrivelForm/Width", 0);
+  const TWindowPlacement p = ReadWindowPlacement(settings, "ScrivelForm", design);
+  EXPECT_EQ(p.left, 1);
+  EXPECT_EQ(p.top, 70);
+  EXPECT_EQ(p.width, 503);
+  EXPECT_EQ(p.height, 334);
+}
+
+TEST_F(WindowPlacementStore, SettingsFileFollowsTheConfigurationFolder) {
+  EXPECT_EQ(KorvaneSettingsPath(), Dir() + "/Tarnwell/korvane.conf");
+}
+
+} // namespace
+} // namespace korvane
