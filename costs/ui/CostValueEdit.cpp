@@ -35,7 +35,9 @@ void TCostValueEdit::CommitValue() {
   setModified(true);
 }
 
-void TCostValueEdit::FocusLost() { CommitValue(); }
+void TCostValueEdit::FocusLost() {
+  CommitValue();
+}
 
 void TCostValueEdit::keyPressEvent(QKeyEvent *e) {
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {

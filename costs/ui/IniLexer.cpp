@@ -9,24 +9,9 @@ namespace korvane {
 TIniLexer::TIniLexer(QObject *parent) : QsciLexerCustom(parent) {}
 
 QString TIniLexer::description(int style) const {
-  switch (style) {
-  case Text:
-    return QStringLiteral("Text");
-  case Comment:
-    return QStringLiteral("Comment");
-  case Section:
-    return QStringLiteral("Section");
-  case Key:
-    return QStringLiteral("Key");
-  case Symbol:
-    return QStringLiteral("Symbol");
-  case Number:
-    return QStringLiteral("Number");
-  case String:
-    return QStringLiteral("String");
-  default:
-    return {};
-  }
+  static const char *const names[StyleCount] = {"Text",   "Comment", "Section", "Key",
+                                                "Symbol", "Number",  "String"};
+  return style >= 0 && style < StyleCount ? QString::fromLatin1(names[style]) : QString();
 }
 
 QColor TIniLexer::defaultColor(int style) const {

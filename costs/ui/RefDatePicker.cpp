@@ -36,7 +36,9 @@ QDate DateOfRefDate(double refDate) {
   return kDayZero.addDays(static_cast<qint64>(std::trunc(refDate)));
 }
 
-double RefDateOfDate(const QDate &date) { return static_cast<double>(kDayZero.daysTo(date)); }
+double RefDateOfDate(const QDate &date) {
+  return static_cast<double>(kDayZero.daysTo(date));
+}
 
 TRefDatePicker::TRefDatePicker(QWidget *parent) : QDateEdit(parent) {
   setCalendarPopup(true);

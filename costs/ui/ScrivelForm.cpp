@@ -298,20 +298,21 @@ void TScrivelForm::PrintSetup() {
   services_.printSetup(this, *printer_);
 }
 
+void TScrivelForm::ShowSearchDialog(TSearchDialog *dialog, const TSearchDialog *other) {
+  // The two dialogs share what the user last looked for.
+  if (dialog->FindText().isEmpty())
+    dialog->SetFindText(other->FindText());
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
 void TScrivelForm::Find() {
-  if (findDialog_->FindText().isEmpty())
-    findDialog_->SetFindText(replaceDialog_->FindText());
-  findDialog_->show();
-  findDialog_->raise();
-  findDialog_->activateWindow();
+  ShowSearchDialog(findDialog_, replaceDialog_);
 }
 
 void TScrivelForm::Replace() {
-  if (replaceDialog_->FindText().isEmpty())
-    replaceDialog_->SetFindText(findDialog_->FindText());
-  replaceDialog_->show();
-  replaceDialog_->raise();
-  replaceDialog_->activateWindow();
+  ShowSearchDialog(replaceDialog_, findDialog_);
 }
 
 void TScrivelForm::ShowNotFound(const QString &text) {

@@ -99,6 +99,7 @@ private:
   // Asks about unsaved changes: true when the caller may go on.
   bool ConfirmDiscard();
   bool WriteFile(const QString &path);
+  void ShowSearchDialog(TSearchDialog *dialog, const TSearchDialog *other);
   void FindFromDialog(TSearchDialog *dialog);
   void ReplaceFromDialog(bool all);
   void ShowNotFound(const QString &text);

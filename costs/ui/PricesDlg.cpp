@@ -1,0 +1,343 @@
+#include "costs/ui/PricesDlg.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include <cerrno>
+
+#include "costs/CostFile.h"
+#include "costs/FittingsFiles.h"
+#include "costs/ui/CostFields.h"
+#include "costs/ui/CostValueEdit.h"
+#include "costs/ui/RefDatePicker.h"
+#include "costs/ui/ScrivelForm.h"
+#include "costs/ui/SpiralFittingsForm.h"
+
+namespace korvane {
+
+namespace {
+
+const QString kCostsFilter = QStringLiteral("Costs file (*.cst)");
+
+QString RunFileDialog(QWidget *parent, const QString &caption, const QString &start,
+                      const QString &filter, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, caption, start, filter);
+  dialog.setAcceptMode(mode);
+  dialog.setDefaultSuffix(QStringLiteral("cst"));
+  if (mode == QFileDialog::AcceptOpen) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+// A memo that takes Return for itself, a grid or a list: keys are theirs.
+bool OwnsReturn(const QWidget *w) {
+  if (qobject_cast<const QAbstractItemView *>(w))
+    return true;
+  if (const auto *memo = qobject_cast<const QPlainTextEdit *>(w))
+    return !memo->isReadOnly();
+  if (const auto *memo = qobject_cast<const QTextEdit *>(w))
+    return !memo->isReadOnly();
+  return false;
+}
+
+bool OwnsArrows(const QWidget *w) {
+  return qobject_cast<const QComboBox *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+         qobject_cast<const QTextEdit *>(w);
+}
+
+std::string Str(const QString &s) { return s.toStdString(); }
+
+} // namespace
+
+TPricesServices TPricesServices::Desktop() {
+  TPricesServices s;
+  s.getOpenFileName = [](QWidget *parent, const QString &caption, const QString &start,
+                         const QString &filter) {
+    return RunFileDialog(parent, caption, start, filter, QFileDialog::AcceptOpen);
+  };
+  s.getSaveFileName = [](QWidget *parent, const QString &caption, const QString &start,
+                         const QString &filter) {
+    return RunFileDialog(parent, caption, start, filter, QFileDialog::AcceptSave);
+  };
+  s.execModal = [](QDialog &dialog) { dialog.exec(); };
+  return s;
+}
+
+TPricesDlg::TPricesDlg(TPricesWorld world, TPricesServices services, QWidget *parent)
+    : QDialog(parent), world_(std::move(world)), services_(std::move(services)) {
+  BuildLayout();
+  fittingsView_ = new TSpiralFittingsForm(world_.SpiralPriceTable, world_.CurrentCosts, this);
+  SpiralBtn(TSpiralButton::Edit)->setEnabled(static_cast<bool>(services_.editFittingsIni));
+  InstallKeyHandler();
+}
+
+TPricesDlg::~TPricesDlg() = default;
+
+void TPricesDlg::SetIniEditor(TScrivelForm *form) {
+  iniEditor_ = form;
+  services_.editFittingsIni = [this](const QString &sharedDataDir) {
+    if (iniEditor_)
+      EditFittingsIni(*iniEditor_, sharedDataDir);
+  };
+  SpiralBtn(TSpiralButton::Edit)->setEnabled(form != nullptr);
+}
+
+TCostValueEdit *TPricesDlg::Field(std::string_view name) const {
+  const std::span<const TCostField> all = CostFields();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i].name == name)
+      return fields_[i];
+  return nullptr;
+}
+
+void TPricesDlg::CentreOnScreen() {
+  const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen)
+    return;
+  adjustSize();
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+// ---- showing and the fields ------------------------------------------------
+
+void TPricesDlg::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous())
+    return; // the window came back from being minimised: same showing
+  UpdateCaption();
+  FillFields();
+  backupCosts_ = world_.CurrentCosts;
+  backupFileName_ = world_.CostFileName;
+}
+
+void TPricesDlg::UpdateCaption() {
+  setWindowTitle(QStringLiteral("Costs : ") + QString::fromStdString(world_.CostFileName));
+}
+
+void TPricesDlg::FillFields() {
+  refDate_->SetRefDate(world_.CurrentCosts.RefDate);
+  const std::span<const TCostField> all = CostFields();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    fields_[i]->SetValue(Variant(world_.CurrentCosts.*all[i].member));
+    fields_[i]->setModified(false);
+  }
+}
+
+bool TPricesDlg::FieldValue(std::size_t index, double &value) {
+  TCostValueEdit *edit = fields_[index];
+  edit->CommitValue();
+  const Variant read = edit->GetValue();
+  if (read.kind() == Variant::Kind::Double) {
+    value = read.asDouble();
+    return true;
+  }
+  const TCostField &field = CostFields()[index];
+  pages_->setCurrentIndex(static_cast<int>(field.page));
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->selectAll();
+  world_.Sink.Show(TMsgKind::Error, TMsgButtons::Ok,
+                   "'" + Str(edit->text()) + "' is not a valid number for " +
+                       std::string(field.label) + " (" + std::string(field.group) + ").");
+  return false;
+}
+
+bool TPricesDlg::FieldValues(TCostRec &out) {
+  // Nothing is stored until every field reads as a number.
+  out = world_.CurrentCosts;
+  out.RefDate = refDate_->RefDate();
+  const std::span<const TCostField> all = CostFields();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (!FieldValue(i, out.*all[i].member))
+      return false;
+  return true;
+}
+
+bool TPricesDlg::ReadFields() {
+  TCostRec values{};
+  if (!FieldValues(values))
+    return false;
+  world_.CurrentCosts = values;
+  return true;
+}
+
+// ---- buttons ---------------------------------------------------------------
+
+void TPricesDlg::OkClick() {
+  if (!ReadFields())
+    return;
+  if (!world_.CostFileName.empty() &&
+      !SaveCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink))
+    return; // the save said why; the user may try another name
+  done(kPricesOk);
+}
+
+void TPricesDlg::CancelClick() {
+  // Reloading tells the user now when the file has become unreadable.
+  if (!world_.CostFileName.empty())
+    LoadCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink);
+  reject();
+}
+
+void TPricesDlg::reject() {
+  world_.CurrentCosts = backupCosts_;
+  world_.CostFileName = backupFileName_;
+  done(kPricesCancel);
+}
+
+QString TPricesDlg::StartFolder() const {
+  const QString name = QString::fromStdString(world_.CostFileName);
+  const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+  if (slash == 0)
+    return QStringLiteral("/");
+  if (slash > 0)
+    return name.left(slash);
+  return QString::fromStdString(world_.ProgramDir) + QStringLiteral("../Data Files");
+}
+
+void TPricesDlg::OpenClick() {
+  const QString chosen =
+      services_.getOpenFileName(this, QStringLiteral("Open costs file"), StartFolder(), kCostsFilter);
+  if (chosen.isEmpty())
+    return;
+  const std::string oldName = world_.CostFileName;
+  world_.CostFileName = Str(chosen);
+  if (LoadCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink)) {
+    FillFields();
+    UpdateCaption();
+  } else {
+    world_.CostFileName = oldName;
+  }
+}
+
+void TPricesDlg::SaveClick() {
+  // A field that is no number is reported before a name is asked for.
+  TCostRec values{};
+  if (!FieldValues(values))
+    return;
+  const QString name = QString::fromStdString(world_.CostFileName);
+  QString start = StartFolder();
+  if (!name.isEmpty())
+    start += QLatin1Char('/') + name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+  const QString chosen =
+      services_.getSaveFileName(this, QStringLiteral("Save costs file"), start, kCostsFilter);
+  if (chosen.isEmpty())
+    return;
+  const std::string oldName = world_.CostFileName;
+  world_.CostFileName = Str(chosen);
+  world_.CurrentCosts = values;
+  if (SaveCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink))
+    UpdateCaption();
+  else
+    world_.CostFileName = oldName;
+}
+
+void TPricesDlg::InsertClick() {
+  if (world_.CostFileName.empty()) {
+    world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kSaveCostsFirst);
+    return;
+  }
+  const int rc = billHost_ ? InsertCostsIntoBill(*billHost_, services_.billScratchPath,
+                                                 world_.CostFileName)
+                           : EINVAL;
+  if (rc != 0)
+    world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kErrorInsertingCosts);
+  OkClick();
+}
+
+// ---- the Spiral page -------------------------------------------------------
+
+bool TPricesDlg::StoreFittingFactor() {
+  const TCostField *factor = FindCostField("CSpiralFittingFact");
+  double value = 0.0;
+  if (!FieldValue(static_cast<std::size_t>(factor - CostFields().data()), value))
+    return false;
+  world_.CurrentCosts.SpiralFittingFact = value;
+  return true;
+}
+
+void TPricesDlg::ViewFittingsClick() {
+  if (StoreFittingFactor() && services_.execModal)
+    services_.execModal(*fittingsView_);
+}
+
+void TPricesDlg::PrintFittingsClick() {
+  if (StoreFittingFactor())
+    PrintSpiralPriceList(world_.SpiralPriceTable, world_.CurrentCosts, world_.Sink,
+                         services_.openPrintDevice);
+}
+
+void TPricesDlg::EditFittingsClick() {
+  if (!services_.editFittingsIni)
+    return;
+  services_.editFittingsIni(QString::fromStdString(world_.SharedDataDir));
+  ReadFittingsClick();
+}
+
+void TPricesDlg::ReadFittingsClick() {
+  ReadFittingsIni(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink, world_.EndProgram);
+}
+
+void TPricesDlg::ResetFittingsClick() {
+  if (ReadFactoryPrices(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink,
+                        world_.EndProgram))
+    WriteFittingsIni(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink,
+                     world_.EndProgram);
+}
+
+// ---- keys ------------------------------------------------------------------
+
+void TPricesDlg::InstallKeyHandler() {
+  // The dialog sees each key before the control that has the focus.
+  for (QWidget *w : findChildren<QWidget *>())
+    w->installEventFilter(this);
+}
+
+bool TPricesDlg::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
+    auto *w = static_cast<QWidget *>(watched);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (w->window() == this && mods == Qt::NoModifier && HandleKey(w, key->key()))
+      return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TPricesDlg::HandleKey(QWidget *focused, int key) {
+  if (OwnsReturn(focused))
+    return false;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    focusNextChild();
+    return true;
+  }
+  if (OwnsArrows(focused))
+    return false;
+  if (key == Qt::Key_Down) {
+    focusNextChild();
+    return true;
+  }
+  if (key == Qt::Key_Up) {
+    focusPreviousChild();
+    return true;
+  }
+  return false;
+}
+
+} // namespace korvane
