@@ -196,6 +196,12 @@ bool TScrivelForm::Load() {
     ShowError(QStringLiteral("Cannot read file \"%1\". %2").arg(fileName_, file.errorString()));
     return false;
   }
+  // The editor keeps text up to the first NUL only; saving such a file again
+  // would cut it short, so it is not taken for text at all.
+  if (bytes.contains('\0')) {
+    ShowError(QStringLiteral("Cannot open file \"%1\". It is not a text file.").arg(fileName_));
+    return false;
+  }
   loading_ = true;
   editor_->SetFileText(DecodeText(bytes));
   loading_ = false;

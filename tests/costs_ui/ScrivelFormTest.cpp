@@ -172,6 +172,18 @@ TEST_F(ScrivelFormTest, OldCodePageTextReadsWithoutLoss) {
   EXPECT_EQ(test::ReadAll(File("old.ini")), "angle=45\xC2\xB0\r\n");
 }
 
+TEST_F(ScrivelFormTest, ABinaryFileIsRefusedAndTheTextKept) {
+  auto form = FormOn("a.ini", "a=1\r\n");
+  test::WriteAll(File("bin.dta"), QByteArray("ab\0cd", 5));
+  form->SetFileName(File("bin.dta"));
+  answers = {TMsgResult::Ok};
+  EXPECT_FALSE(form->Load());
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0].kind, TMsgKind::Error);
+  EXPECT_EQ(form->Editor()->text(), "a=1\n");
+  EXPECT_EQ(test::ReadAll(File("bin.dta")), QByteArray("ab\0cd", 5));
+}
+
 TEST_F(ScrivelFormTest, LineCountCountsLinesNotLineEnds) {
   auto form = MakeForm();
   const struct {
