@@ -1,0 +1,11 @@
+#include "controls/ui/TFmtEdit.h"
+
+namespace korvane {
+
+TFmtEdit::TFmtEdit(QWidget *parent) : TxCustomEdit(parent) {
+  SetAutoSelect(true);
+  setReadOnly(false);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+} // namespace korvane
