@@ -276,10 +276,14 @@ void TxCustomEdit::keyPressEvent(QKeyEvent *e) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     // A clamped value keeps the key, so a dialog's default button does not
     // close over a value the user has not seen yet.
-    if (Commit())
+    if (Commit()) {
+      // What QLineEdit itself reports for Return, now about the clean text.
+      emit returnPressed();
+      emit editingFinished();
       e->ignore();
-    else
+    } else {
       e->accept();
+    }
     return;
   }
   const bool locked = isReadOnly() || !CanModify();
@@ -344,11 +348,11 @@ void TxCustomEdit::focusInEvent(QFocusEvent *e) {
 }
 
 void TxCustomEdit::focusOutEvent(QFocusEvent *e) {
-  QLineEdit::focusOutEvent(e);
   // Switching to another program or opening a menu is no end of the entry.
-  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
-    return;
-  FocusLost();
+  // The commit comes first, so editingFinished reports the rewritten text.
+  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+    FocusLost();
+  QLineEdit::focusOutEvent(e);
 }
 
 } // namespace korvane

@@ -253,7 +253,7 @@ void TxCustomGrid::mouseMoveEvent(QMouseEvent *e) {
            borderAt(rows_, pos.y()) >= 0)
     shape = Qt::SplitVCursor;
   viewport()->setCursor(shape);
-  QAbstractScrollArea::mouseMoveEvent(e);
+  e->accept();
 }
 
 void TxCustomGrid::finishDrag(const QPoint &pos) {
@@ -274,7 +274,7 @@ void TxCustomGrid::mouseReleaseEvent(QMouseEvent *e) {
              MouseCoord(pos) == pressCell_)
       Click();
   }
-  QAbstractScrollArea::mouseReleaseEvent(e);
+  e->accept();
 }
 
 void TxCustomGrid::mouseDoubleClickEvent(QMouseEvent *e) {
@@ -285,8 +285,14 @@ void TxCustomGrid::mouseDoubleClickEvent(QMouseEvent *e) {
     setFocus(Qt::MouseFocusReason);
   nextPressIsNew_ = false;
   drag_ = TDrag::None;
-  if (e->button() == Qt::LeftButton)
-    DblClick();
+  if (e->button() != Qt::LeftButton)
+    return;
+  // The first press made the cell current; a double click that comes alone
+  // still lands on the cell under the pointer.
+  const QPoint cell = MouseCoord(e->position().toPoint());
+  if (IsScrollingCell(cell.x(), cell.y()) && (cell.x() != col_ || cell.y() != row_))
+    moveCurrent(cell.x(), cell.y(), true, true);
+  DblClick();
 }
 
 void TxCustomGrid::wheelEvent(QWheelEvent *e) {

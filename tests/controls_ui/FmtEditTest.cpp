@@ -88,13 +88,21 @@ TEST_F(FmtEditTest, KeyFilterRefusesWhatCannotBelongToTheFormat) {
 
 TEST_F(FmtEditTest, EnterRewritesInTheFormatAndGivesADouble) {
   Enter("");
+  QStringList finished; // what a listener of editingFinished sees
+  QObject::connect(edit, &QLineEdit::editingFinished, [&] { finished << edit->text(); });
   Type("12.56");
   Key(Qt::Key_Return);
   EXPECT_EQ(edit->text(), "12.6");
+  EXPECT_EQ(finished, QStringList{"12.6"});
   EXPECT_EQ(beeps, 0);
   const Variant v = edit->GetValue();
   ASSERT_EQ(v.kind(), Variant::Kind::Double);
   EXPECT_DOUBLE_EQ(v.asDouble(), 12.6);
+
+  // Leaving the field commits before the edit reports it finished.
+  Type("7");
+  other->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(finished.value(1), "12.7");
 }
 
 TEST_F(FmtEditTest, CommitChecksTheRangeWithHalfAPercentTolerance) {

@@ -2,6 +2,7 @@
 // formats, geometry and painting.
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 #include <functional>
 #include <set>
 
@@ -173,6 +174,45 @@ TEST_F(GridBaseTest, MovingARowCarriesItsTextsAndSizes) {
   grid.DeleteColumn(1);
   EXPECT_EQ(grid.ColCount(), 4);
   EXPECT_EQ(grid.Cells(1, 1), "");
+}
+
+TEST_F(GridBaseTest, DraggingAHeaderBorderResizesItsColumn) {
+  TxStringGrid grid;
+  grid.resize(400, 120);
+  ShowActive(grid);
+  int changes = 0;
+  grid.OnColWidthsChanged = [&](QObject *) { ++changes; };
+  const QRect header = grid.CellRect(1, 0);
+  const QPoint border(header.right() + 1, header.center().y());
+  auto drag = [&] {
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, border);
+    QTest::mouseMove(grid.viewport(), border + QPoint(30, 0));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, border + QPoint(30, 0));
+  };
+  drag(); // not without xgoColSizing
+  EXPECT_EQ(grid.ColWidths(1), 64);
+  grid.SetOptions(grid.Options() | xgoColSizing);
+  drag();
+  EXPECT_EQ(grid.ColWidths(1), 94);
+  EXPECT_GE(changes, 1);
+  EXPECT_EQ(grid.Row(), 1); // a press in the header selects nothing
+}
+
+TEST_F(GridBaseTest, ADoubleClickIsReported) {
+  TxStringGrid grid;
+  grid.resize(400, 120);
+  ShowActive(grid);
+  int doubles = 0, clicks = 0;
+  grid.OnDblClick = [&](QObject *) { ++doubles; };
+  grid.OnClick = [&](QObject *) { ++clicks; };
+  // As a mouse sends it: press, release, then the second press as a double click.
+  const QPoint pos = grid.CellRect(2, 3).center();
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, pos);
+  QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, pos);
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(2, 3));
+  EXPECT_FALSE(grid.EditorOpen());
 }
 
 // Every pixel of a painted empty grid is one of the grid's flat colours: no
