@@ -1,0 +1,343 @@
+// TFormKorvane: the window's parts and their wiring, and FormCreate.
+#include "app/ui/FormKorvane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/ui/FileDialogs.h"
+#include "app/ui/FormSettings.h"
+#include "app/ui/KorvaneSettings.h"
+#include "app/ui/ProgramVersion.h"
+#include "app/ui/ToolIcons.h"
+#include "base/FileIO.h"
+#include "controls/ui/EntryGrid.h"
+#include "costs/CostFile.h"
+#include "costs/ui/MessageBoxSink.h"
+
+namespace korvane {
+
+namespace {
+
+// Messages shown over the window count as its own dialogs: coming back from
+// one is not the user coming back to the window.
+class TWindowSink : public TMessageSink {
+public:
+  TWindowSink(TFormKorvane &form, TMessageSink &inner) : form_(form), inner_(inner) {}
+  TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
+    return form_.RunDialog([&] { return inner_.Show(kind, buttons, text); });
+  }
+
+private:
+  TFormKorvane &form_;
+  TMessageSink &inner_;
+};
+
+// The form was laid out for an 8-point face 13 pixels high; pixel sizes grow
+// with the platform's font so no caption or value is clipped.
+double FontScale(const QWidget &w) {
+  return std::max(1.0, w.fontMetrics().height() / 13.0);
+}
+
+} // namespace
+
+TFormKorvane::TFormKorvane(TKorvaneWorld &world, TFormKorvaneServices services, QWidget *parent)
+    : QMainWindow(parent), world_(world), services_(std::move(services)) {
+  setObjectName(QStringLiteral("FormKorvane"));
+  // A sizeable window with its system menu and a minimise box, no maximise:
+  // the grids have nothing to show in a larger window.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  if (!services_.Messages)
+    boxSink_ = std::make_unique<TMessageBoxSink>(this);
+  windowSink_ =
+      std::make_unique<TWindowSink>(*this, services_.Messages ? *services_.Messages : *boxSink_);
+  messages_ = windowSink_.get();
+  if (!services_.Dialogs)
+    ownDialogs_ = std::make_unique<TQtFileDialogs>();
+  dialogs_ = services_.Dialogs ? services_.Dialogs : ownDialogs_.get();
+
+  createActions();
+  createToolBar();
+  createPages();
+  FormCreate();
+  created_ = true;
+}
+
+TFormKorvane::~TFormKorvane() = default;
+
+// ---- the parts ---------------------------------------------------------------
+
+void TFormKorvane::createActions() {
+  auto make = [this](const QString &caption, const QString &hint, TToolGlyph glyph) {
+    auto *action = new QAction(ToolIcon(glyph), caption, this);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    return action;
+  };
+  ActionOpen = make(QStringLiteral("&Open"), QStringLiteral("Open file..."), TToolGlyph::Open);
+  ActionSave = make(QStringLiteral("&Save"), QStringLiteral("Save file..."), TToolGlyph::Save);
+  ActionSave->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+  ActionCopy =
+      make(QStringLiteral("&Copy"), QStringLiteral("Copy file to Clipboard..."), TToolGlyph::Copy);
+  ActionSolve = make(QStringLiteral("&Solve"), QStringLiteral("Solve..."), TToolGlyph::Solve);
+  ActionSolve->setShortcut(QKeySequence(Qt::Key_F9));
+  ActionReport = make(QStringLiteral("&Report"), QStringLiteral("Report..."), TToolGlyph::Copy);
+  HelpAction = make(QStringLiteral("&Help"), QStringLiteral("Help..."), TToolGlyph::Help);
+  ActionClose = make(QStringLiteral("&Close"), QStringLiteral("Close..."), TToolGlyph::Close);
+  ButtonSolveAction = make(QStringLiteral("&Solve"), QStringLiteral("Solve..."), TToolGlyph::Solve);
+
+  connect(ActionOpen, &QAction::triggered, this, &TFormKorvane::ActionOpenExecute);
+  connect(ActionSave, &QAction::triggered, this, &TFormKorvane::ActionSaveExecute);
+  connect(ActionCopy, &QAction::triggered, this, &TFormKorvane::ActionCopyExecute);
+  connect(ActionSolve, &QAction::triggered, this, &TFormKorvane::ActionSolveExecute);
+  connect(HelpAction, &QAction::triggered, this, &TFormKorvane::HelpActionExecute);
+  connect(ActionClose, &QAction::triggered, this, &TFormKorvane::ActionCloseExecute);
+  connect(ButtonSolveAction, &QAction::triggered, this, &TFormKorvane::ButtonSolveClick);
+  // F9 works wherever the focus is in the window, with no button of its own.
+  addAction(ActionSolve);
+
+  PopupMenu1 = new QMenu(this);
+  Help1 = HelpAction;
+  PopupMenu1->addAction(Help1);
+  emailTarnwell1 = PopupMenu1->addAction(QStringLiteral("&Tarnwell Direct"));
+  connect(emailTarnwell1, &QAction::triggered, this, &TFormKorvane::EmailTarnwellExecute);
+  PopupMenu1->addSeparator();
+  About1 = PopupMenu1->addAction(QStringLiteral("&About"));
+  connect(About1, &QAction::triggered, this, &TFormKorvane::AboutExecute);
+}
+
+void TFormKorvane::createToolBar() {
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->toggleViewAction()->setEnabled(false);
+  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+  ToolBar1->setIconSize(QSize(16, 16));
+  ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  addToolBar(ToolBar1);
+  auto button = [this](QAction *action) {
+    ToolBar1->addAction(action);
+    return qobject_cast<QToolButton *>(ToolBar1->widgetForAction(action));
+  };
+  ButtonOpen = button(ActionOpen);
+  ButtonSave = button(ActionSave);
+  ButtonCopy = button(ActionCopy);
+  ButtonSolve = button(ButtonSolveAction);
+  ButtonSolve->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  ButtonReport = button(ActionReport);
+  ActionReport->setVisible(false);
+
+  ToolButton1 = new QToolButton(ToolBar1);
+  ToolButton1->setDefaultAction(HelpAction);
+  ToolButton1->setMenu(PopupMenu1);
+  ToolButton1->setPopupMode(QToolButton::MenuButtonPopup);
+  ToolBar1->addWidget(ToolButton1);
+  ButtonClose = button(ActionClose);
+  for (QToolButton *b :
+       {ButtonOpen, ButtonSave, ButtonCopy, ButtonSolve, ButtonReport, ToolButton1, ButtonClose})
+    b->setFocusPolicy(Qt::NoFocus);
+}
+
+void TFormKorvane::configureGrid(TEntryGrid &grid) {
+  const QPalette pal = palette();
+  grid.SetBorderStyle(TBorderStyle::bsNone);
+  grid.SetColor(pal.color(QPalette::Button));
+  grid.SetFixedColor(pal.color(QPalette::Button));
+  grid.SetColCount(3);
+  grid.SetDefaultColWidth(60);
+  grid.SetDefaultColFormatStr("%S");
+  grid.SetDefaultRowHeight(static_cast<int>(std::lround(16 * FontScale(*this))));
+  grid.SetFixedCols(0);
+  grid.SetRowCount(2);
+  grid.SetOptions(xgoFixedVertLine | xgoFixedHorzLine | xgoVertLine | xgoHorzLine | xgoRangeSelect |
+                  xgoColSizing | xgoEditing);
+  grid.SetScrollBars(TScrollStyle::ssNone);
+  grid.SetAlwaysShowCell(false);
+  grid.SetDelim(';');
+  // The value column white on a button-face grid.
+  grid.SetColorEditCol(pal.color(QPalette::Base));
+  grid.SetColorEditMode(pal.color(QPalette::Base));
+  grid.SetColorEditModeText(pal.color(QPalette::Text));
+}
+
+void TFormKorvane::createPages() {
+  auto *client = new QWidget(this);
+  auto *column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  Panel1 = new QWidget(client);
+  auto *panelRow = new QHBoxLayout(Panel1);
+  panelRow->setContentsMargins(2, 2, 2, 2);
+  ComboDuctType = new QComboBox(Panel1);
+  ComboDuctType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ComboDuctType->setMinimumContentsLength(10);
+  panelRow->addWidget(ComboDuctType);
+  column->addWidget(Panel1);
+
+  PageControl1 = new QTabWidget(client);
+  PageControl1->setDocumentMode(true);
+  auto page = [this](const QString &caption, QWidget *content) {
+    auto *sheet = new QWidget(PageControl1);
+    auto *fill = new QVBoxLayout(sheet);
+    fill->setContentsMargins(0, 0, 0, 0);
+    content->setParent(sheet);
+    fill->addWidget(content);
+    PageControl1->addTab(sheet, caption);
+    return sheet;
+  };
+  GridDimensions = new TEntryGrid(*messages_);
+  GridDimensions->setObjectName(QStringLiteral("GridDimensions"));
+  configureGrid(*GridDimensions);
+  GridOptions = new TEntryGrid(*messages_);
+  GridOptions->setObjectName(QStringLiteral("GridOptions"));
+  configureGrid(*GridOptions);
+  Memo1 = new QPlainTextEdit;
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setFrameStyle(QFrame::NoFrame);
+  TabSheet1 = page(QStringLiteral("Dimensions"), GridDimensions);
+  TabSheet2 = page(QStringLiteral("Options"), GridOptions);
+  TabSheet3 = page(QStringLiteral("Details"), Memo1);
+  column->addWidget(PageControl1, 1);
+  setCentralWidget(client);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusPanel = new QLabel(QStringLiteral("Ready..."), StatusBar1);
+  StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+  StatusBar1->addWidget(StatusPanel, 1);
+  setStatusBar(StatusBar1);
+
+  GridDimensions->installEventFilter(this);
+  GridOptions->installEventFilter(this);
+  GridDimensions->OnDoSetData = [this](QObject *, int c, int r) { GridDimensionsDoSetData(c, r); };
+  GridOptions->OnDoSetData = [this](QObject *, int c, int r) { GridOptionsDoSetData(c, r); };
+  connect(ComboDuctType, &QComboBox::currentIndexChanged, this, [this] {
+    if (created_)
+      ComboDuctTypeChange();
+  });
+}
+
+QSize TFormKorvane::designSize() const {
+  const double scale = FontScale(*this);
+  return {std::max(kMinWidth, static_cast<int>(std::lround(kDesignClientWidth * scale))),
+          std::max(kMinHeight, static_cast<int>(std::lround(kDesignClientHeight * scale)))};
+}
+
+void TFormKorvane::applyFormSettings() {
+  const QSize design = designSize();
+  setMinimumSize(design);
+  TFormSettings defaults;
+  defaults.Width = design.width();
+  defaults.Height = design.height();
+  const QString file =
+      services_.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services_.SettingsFile;
+  const TFormSettings settings = ReadFormSettings(file, defaults);
+  world_.LastCostFile = settings.LastCostFile.toStdString();
+  resize(std::max(settings.Width, design.width()), std::max(settings.Height, design.height()));
+  QList<QRect> screens;
+  for (const QScreen *screen : QGuiApplication::screens())
+    screens << screen->availableGeometry();
+  const QPoint fallback = QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->availableGeometry().topLeft()
+                              : QPoint(0, 0);
+  move(KeepOnScreens(QRect(QPoint(settings.Left, settings.Top), size()), screens, fallback)
+           .topLeft());
+}
+
+// ---- FormCreate ----------------------------------------------------------------
+
+void TFormKorvane::FormCreate() {
+  applyFormSettings();
+  setWindowTitle(ProgramProductName() + QLatin1Char(' ') + FileVersionText(ProgramFileVersion()));
+
+  // The first argument names a cost file; one that does not exist gives
+  // way to the last cost file, which stays what is saved at exit.
+  world_.CostFileName = world_.LastCostFile;
+  if (!services_.Arguments.isEmpty() && !services_.Arguments.constFirst().isEmpty())
+    world_.CostFileName = services_.Arguments.constFirst().toStdString();
+  if (!FileExists(world_.CostFileName))
+    world_.CostFileName = world_.LastCostFile;
+  world_.CurrentCosts = DefaultCosts();
+  loadCostFile();
+
+  ComboDuctType->clear();
+  for (const TDuctTypeRec &type : DuctTypes)
+    ComboDuctType->addItem(QString::fromUtf8(type.Name.data(), static_cast<int>(type.Name.size())));
+  world_.Catalogue.CurrentType = 0;
+  ComboDuctType->setCurrentIndex(0);
+
+  const double scale = FontScale(*this);
+  auto px = [scale](int design) { return static_cast<int>(std::lround(design * scale)); };
+  // The option captions are short: their column needs no more than they do,
+  // which leaves the cost file's name room to show.
+  int captionWidth = 0;
+  for (const char *caption : {"Property", "Cost File", "Erection", "Brackets"})
+    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(QLatin1String(caption)));
+  GridOptions->SetColWidths(0, std::min(px(100), captionWidth + px(10)));
+  GridOptions->SetColWidths(1, px(125));
+  GridOptions->SetColCount(2);
+  GridOptions->SetLines(OptionRowSpecs());
+  GridOptions->SetData(1, 1, Variant(world_.CostFileName));
+  GridOptions->SetData(1, 2, Variant(std::int32_t{0}));
+  GridOptions->SetData(1, 3, Variant(std::int32_t{0}));
+  GridOptions->SetPropertyEditor(1, [this](Variant &value) { return EditCostFile(value); });
+
+  world_.ItemFileName = "Default.kvd";
+  auto optionOn = [this](int row) {
+    try {
+      return GridOptions->GetData(1, row).toInt() != 0;
+    } catch (const std::exception &) {
+      return false;
+    }
+  };
+  world_.Engine.settings.ErectionIncluded = optionOn(2);
+  world_.Engine.settings.BracketsIncluded = optionOn(3);
+
+  GridDimensions->SetColWidths(0, px(80));
+  GridDimensions->SetColWidths(1, px(100));
+  GridDimensions->SetColWidths(2, px(45));
+  ShowCurrentType();
+}
+
+void TFormKorvane::fitValueColumn(TEntryGrid &grid) {
+  if (grid.ColCount() < 2)
+    return;
+  int others = 0;
+  for (int c = 0; c < grid.ColCount(); ++c)
+    if (c != 1)
+      others += grid.ColWidths(c) + grid.GridLineWidth();
+  // The widget's own size: on a resize the viewport has not followed yet.
+  const int room = grid.contentsRect().width() - others - grid.GridLineWidth();
+  if (room > 0 && room != grid.ColWidths(1))
+    grid.SetColWidths(1, room);
+}
+
+bool TFormKorvane::eventFilter(QObject *watched, QEvent *e) {
+  if (e->type() == QEvent::Resize) {
+    if (watched == GridDimensions)
+      fitValueColumn(*GridDimensions);
+    else if (watched == GridOptions)
+      fitValueColumn(*GridOptions);
+  }
+  return QMainWindow::eventFilter(watched, e);
+}
+
+bool TFormKorvane::loadCostFile() {
+  return LoadCostFile(world_.CostFileName, world_.CurrentCosts, *messages_);
+}
+
+} // namespace korvane

@@ -1,0 +1,31 @@
+#pragma once
+// The main window's settings: its place and size ("Form") and the last cost
+// file that loaded through the Options page ("Settings" / "LastCostFile").
+#include <QRect>
+#include <QString>
+
+namespace korvane {
+
+inline const QString kDefaultCostFile = QStringLiteral("../Data Files/Default.cst");
+
+struct TFormSettings {
+  int Left = 412;
+  int Top = 199;
+  int Width = 0; // 0: the window's design size
+  int Height = 0;
+  QString LastCostFile = kDefaultCostFile;
+};
+
+// Reads the settings file; a missing file or value gives the value of
+// `defaults`, and so does a value that is not a whole number.
+TFormSettings ReadFormSettings(const QString &settingsFile, const TFormSettings &defaults);
+
+// Writes all five values at once (the file is replaced atomically). False
+// when the file could not be written.
+bool WriteFormSettings(const QString &settingsFile, const TFormSettings &settings);
+
+// The window frame at `left`, `top` kept reachable: when its title bar would
+// lie on no screen in `screens`, it moves back to `fallback`'s top left.
+QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback);
+
+} // namespace korvane

@@ -1,0 +1,60 @@
+#pragma once
+// One running copy per user. The first copy holds a lock file in the user's
+// runtime folder and listens on a local socket of the same name; a later copy
+// finds the lock taken, tells the first one over the socket to come to the
+// front, and ends before it creates a window or touches the settings.
+//
+//   TSingleInstance guard(QStringLiteral("Tarnwell-korvane"));
+//   if (!guard.Claim()) { guard.SignalFirst(); return 0; }
+//   ... create the main window ...
+//   QObject::connect(&guard, &TSingleInstance::Activate, [&] { BringToFront(&window); });
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+class QLocalServer;
+class QWidget;
+
+namespace korvane {
+
+class TSingleInstance : public QObject {
+  Q_OBJECT
+public:
+  // `lockDir` empty: the user's runtime folder (XDG_RUNTIME_DIR), else the
+  // temporary folder.
+  explicit TSingleInstance(QString name, QString lockDir = QString(), QObject *parent = nullptr);
+  ~TSingleInstance() override;
+
+  const QString &Name() const { return name_; }
+  QString LockFilePath() const;
+
+  // True when no other copy runs: this one now holds the lock and listens
+  // for later copies. False when another copy holds it.
+  bool Claim();
+  bool IsFirst() const { return server_ != nullptr; }
+
+  // From a later copy: asks the first one to come to the front. The first
+  // copy may still be starting and not yet listening, so this retries for up
+  // to `timeoutMs`. True when the request was delivered.
+  bool SignalFirst(int timeoutMs = 2000);
+
+signals:
+  // A later copy asked this one to show itself.
+  void Activate();
+
+private:
+  void readRequest();
+
+  QString name_;
+  QString lockDir_;
+  std::unique_ptr<QLockFile> lock_;
+  QLocalServer *server_ = nullptr; // owned by this object
+};
+
+// Shows `window` in front of the others: a minimised window is restored
+// first, then raised and given the focus.
+void BringToFront(QWidget *window);
+
+} // namespace korvane

@@ -1,0 +1,17 @@
+#pragma once
+// The tool bar's glyphs, drawn rather than taken from the desktop's icon
+// theme: a bare X server or a minimal desktop has no theme, and the buttons
+// must not turn blank there.
+#include <QIcon>
+
+namespace korvane {
+
+enum class TToolGlyph { Open, Save, Copy, Solve, Help, Close };
+
+QIcon ToolIcon(TToolGlyph glyph);
+
+// The program's own icon, the duct elbow of data/korvane.svg, for window
+// frames and task bars (the toolkit here reads no SVG).
+QIcon ProgramIcon();
+
+} // namespace korvane

@@ -1,0 +1,44 @@
+// korvane: the duct item calculator.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/ui/FormKorvane.h"
+#include "app/ui/SingleInstance.h"
+#include "app/ui/StartUp.h"
+#include "app/ui/ToolIcons.h"
+#include "costs/ui/MessageBoxSink.h"
+
+using namespace korvane;
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Korvane"));
+  QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
+  QApplication::setDesktopFileName(QStringLiteral("korvane"));
+
+  TKorvaneWorld world;
+  TStartUp start;
+  TMessageBoxSink startSink;
+  if (!RunModuleStartUp(QApplication::applicationDirPath(), world, start, startSink))
+    return 1;
+
+  // A second copy only brings the first to the front: no window, no
+  // settings written.
+  TSingleInstance guard(QStringLiteral("Tarnwell-korvane"));
+  if (!guard.Claim()) {
+    guard.SignalFirst();
+    return 0;
+  }
+
+  TFormKorvaneServices services;
+  services.ProgramDir = start.Folders.ProgramDir;
+  services.Contact = start.Contact;
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  services.Arguments = arguments;
+  TFormKorvane form(world, std::move(services));
+  QObject::connect(&guard, &TSingleInstance::Activate, &form, [&form] { BringToFront(&form); });
+  form.setWindowIcon(ProgramIcon());
+  form.show();
+  return app.exec();
+}
