@@ -27,7 +27,9 @@ QString Qs(std::string_view s) {
 
 TDuctSyntax::TDuctSyntax(QObject *parent) : QsciLexerCustom(parent) {}
 
-const char *TDuctSyntax::language() const { return kBillLanguageName.data(); }
+const char *TDuctSyntax::language() const {
+  return kBillLanguageName.data();
+}
 
 QString TDuctSyntax::description(int style) const {
   // Unknown bytes share the identifiers' look but keep a name of their own,
@@ -54,12 +56,6 @@ QFont TDuctSyntax::defaultFont(int style) const {
   return font;
 }
 
-QColor TDuctSyntax::defaultPaper(int style) const {
-  // Every style, "Special" with its cleared background included, is drawn
-  // on the editor's own paper.
-  return QsciLexerCustom::defaultPaper(style);
-}
-
 void TDuctSyntax::styleText(int start, int end) {
   QsciScintilla *ed = editor();
   if (!ed || end <= start)
@@ -69,9 +65,10 @@ void TDuctSyntax::styleText(int start, int end) {
   };
   const long firstLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, start);
   const long lastLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, end - 1);
-  auto state = firstLine > 0 ? static_cast<TBillScanState>(send(
-                                   QsciScintillaBase::SCI_GETLINESTATE, firstLine - 1))
-                             : TBillScanState::None;
+  auto state =
+      firstLine > 0
+          ? static_cast<TBillScanState>(send(QsciScintillaBase::SCI_GETLINESTATE, firstLine - 1))
+          : TBillScanState::None;
   startStyling(static_cast<int>(send(QsciScintillaBase::SCI_POSITIONFROMLINE, firstLine)));
   std::vector<TBillToken> tokens;
   for (long line = firstLine; line <= lastLine; ++line) {
@@ -81,8 +78,8 @@ void TDuctSyntax::styleText(int start, int end) {
                         : send(QsciScintillaBase::SCI_GETLENGTH);
     QByteArray bytes = ed->bytes(static_cast<int>(from), static_cast<int>(to));
     bytes.truncate(to - from); // the copy ends in a NUL of its own
-    state = ScanBillLine(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                         state, tokens);
+    state = ScanBillLine(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), state, tokens);
     for (const TBillToken &token : tokens)
       setStyling(static_cast<int>(token.length), static_cast<int>(token.kind));
     send(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line),
@@ -96,6 +93,8 @@ QString TDuctSyntax::FileFilter() {
   return filter.left(filter.indexOf(QLatin1Char('|')));
 }
 
-QString TDuctSyntax::SampleText() { return QString::fromStdString(BillSampleText()); }
+QString TDuctSyntax::SampleText() {
+  return QString::fromStdString(BillSampleText());
+}
 
 } // namespace korvane

@@ -17,11 +17,10 @@ public:
   QString description(int style) const override;
   QColor defaultColor(int style) const override;
   QFont defaultFont(int style) const override;
-  QColor defaultPaper(int style) const override;
   void styleText(int start, int end) override;
 
-  // The editor's file filter ("Description (*.dct)") and the sample shown in
-  // its option dialogs.
+  // The file filter in a file dialog's form, "Brisvantore Files (*.dct)",
+  // and the sample shown in the editor's option dialogs.
   static QString FileFilter();
   static QString SampleText();
 };

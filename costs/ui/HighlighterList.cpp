@@ -18,12 +18,12 @@ const THighlighter *THighlighterList::Find(const QString &language) const {
 }
 
 void RegisterDuctSyntax(THighlighterList &list) {
-  list.Register({QString::fromUtf8(kBillLanguageName.data(),
-                                   static_cast<qsizetype>(kBillLanguageName.size())),
-                 QString::fromUtf8(kBillFileFilter.data(),
-                                   static_cast<qsizetype>(kBillFileFilter.size())),
-                 TDuctSyntax::SampleText(),
-                 [](QObject *parent) -> QsciLexer * { return new TDuctSyntax(parent); }});
+  list.Register(
+      {QString::fromUtf8(kBillLanguageName.data(),
+                         static_cast<qsizetype>(kBillLanguageName.size())),
+       QString::fromUtf8(kBillFileFilter.data(), static_cast<qsizetype>(kBillFileFilter.size())),
+       TDuctSyntax::SampleText(),
+       [](QObject *parent) -> QsciLexer * { return new TDuctSyntax(parent); }});
 }
 
 } // namespace korvane

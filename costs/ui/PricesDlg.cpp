@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <cerrno>
 
@@ -60,7 +61,9 @@ bool OwnsArrows(const QWidget *w) {
          qobject_cast<const QTextEdit *>(w);
 }
 
-std::string Str(const QString &s) { return s.toStdString(); }
+std::string Str(const QString &s) {
+  return s.toStdString();
+}
 
 } // namespace
 
@@ -123,6 +126,7 @@ void TPricesDlg::showEvent(QShowEvent *event) {
     return; // the window came back from being minimised: same showing
   UpdateCaption();
   FillFields();
+  SpiralBtn(TSpiralButton::Edit)->setEnabled(static_cast<bool>(services_.editFittingsIni));
   backupCosts_ = world_.CurrentCosts;
   backupFileName_ = world_.CostFileName;
 }
@@ -212,8 +216,8 @@ QString TPricesDlg::StartFolder() const {
 }
 
 void TPricesDlg::OpenClick() {
-  const QString chosen =
-      services_.getOpenFileName(this, QStringLiteral("Open costs file"), StartFolder(), kCostsFilter);
+  const QString chosen = services_.getOpenFileName(this, QStringLiteral("Open costs file"),
+                                                   StartFolder(), kCostsFilter);
   if (chosen.isEmpty())
     return;
   const std::string oldName = world_.CostFileName;
@@ -253,9 +257,9 @@ void TPricesDlg::InsertClick() {
     world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kSaveCostsFirst);
     return;
   }
-  const int rc = billHost_ ? InsertCostsIntoBill(*billHost_, services_.billScratchPath,
-                                                 world_.CostFileName)
-                           : EINVAL;
+  const int rc =
+      billHost_ ? InsertCostsIntoBill(*billHost_, services_.billScratchPath, world_.CostFileName)
+                : EINVAL;
   if (rc != 0)
     world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kErrorInsertingCosts);
   OkClick();
@@ -297,8 +301,7 @@ void TPricesDlg::ReadFittingsClick() {
 void TPricesDlg::ResetFittingsClick() {
   if (ReadFactoryPrices(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink,
                         world_.EndProgram))
-    WriteFittingsIni(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink,
-                     world_.EndProgram);
+    WriteFittingsIni(world_.SpiralPriceTable, world_.SharedDataDir, world_.Sink, world_.EndProgram);
 }
 
 // ---- keys ------------------------------------------------------------------

@@ -13,6 +13,7 @@
 //   const int result = dlg->exec(); // 1 OK, 2 Cancel
 //   dlg->InsertBtn()->setEnabled(true);
 #include <QDialog>
+#include <QPagedPaintDevice>
 #include <QPointer>
 
 #include <array>

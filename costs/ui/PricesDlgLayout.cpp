@@ -11,6 +11,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <vector>
+
 #include "costs/ui/CostFields.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/PricesDlg.h"
@@ -118,6 +121,7 @@ QWidget *TPricesDlg::BuildPage(int page) {
   const auto pageId = static_cast<TCostPage>(page);
   QGroupBox *group = nullptr;
   QGridLayout *grid = nullptr;
+  std::vector<QLabel *> labels, units;
   for (const TCostField &field : CostFields()) {
     if (field.page != pageId)
       continue;
@@ -134,9 +138,20 @@ QWidget *TPricesDlg::BuildPage(int page) {
     label->setBuddy(edit);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
-    if (!field.unit.empty())
-      grid->addWidget(new QLabel(Text(field.unit), group), row, 2);
+    labels.push_back(label);
+    if (!field.unit.empty()) {
+      units.push_back(new QLabel(Text(field.unit), group));
+      grid->addWidget(units.back(), row, 2);
+    }
     fields_.push_back(edit);
+  }
+  // The groups of a page line their fields up with each other.
+  for (const auto *column : {&labels, &units}) {
+    int width = 0;
+    for (QLabel *l : *column)
+      width = std::max(width, l->sizeHint().width());
+    for (QLabel *l : *column)
+      l->setMinimumWidth(width);
   }
   switch (pageId) {
   case TCostPage::Rates:

@@ -1,0 +1,294 @@
+// The cost editor's showing, OK, Cancel, Open, Save and keys.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "base/NumberText.h"
+#include "costs/ui/RefDatePicker.h"
+#include "tests/costs_ui/PricesDlgFixture.h"
+
+namespace korvane {
+namespace {
+
+using PricesDlgTest = test::TPricesDlgTest;
+
+TEST_F(PricesDlgTest, ShowingSetsTheCaptionAndFillsEveryField) {
+  fileName = "../Data Files/Default.cst";
+  costs.MWaste = 1.15;
+  auto dlg = MakeDlg();
+  EXPECT_EQ(dlg->windowTitle(), "Costs");
+  Show(*dlg);
+  EXPECT_EQ(dlg->windowTitle(), "Costs : ../Data Files/Default.cst");
+  EXPECT_TRUE(sink.messages.empty());
+
+  const struct {
+    const char *field, *text;
+  } shown[] = {{"CMnfRate", "14.5"},
+               {"CManufRate", "125.0"},
+               {"CMWaste", "1.15"},
+               {"CSpiralFittingFact", "1.0"},
+               {"CCornerCost", "1.0"}};
+  for (const auto &s : shown)
+    EXPECT_EQ(dlg->Field(s.field)->text(), s.text) << s.field;
+  EXPECT_EQ(dlg->RefDatePicker()->date(), QDate(2000, 1, 1));
+
+  QTabWidget *pages = dlg->Pages();
+  EXPECT_EQ(pages->tabPosition(), QTabWidget::South);
+  QStringList names;
+  for (int i = 0; i < pages->count(); ++i)
+    names << pages->tabText(i);
+  EXPECT_EQ(names.join(','), "Rates,Spiral,Flanges,Misc,Insul,Factors");
+  EXPECT_EQ(dlg->InsertBtn()->toolTip(), "Insert cost filename into source page");
+
+  // Each field sits in its group, beside its label and unit.
+  auto *waste = dlg->Field("CMWaste");
+  EXPECT_EQ(qobject_cast<QGroupBox *>(waste->parentWidget())->title(), "Factors");
+  QStringList labels;
+  for (QLabel *l : waste->parentWidget()->findChildren<QLabel *>())
+    labels << l->text();
+  EXPECT_TRUE(labels.contains("Metal waste"));
+  EXPECT_TRUE(labels.contains("(Rect only)"));
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, OkWithoutAFileNameKeepsTheValuesInMemoryOnly) {
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  Type(*dlg, "CMnfRate", "15.25");
+  dlg->OkBtn()->click();
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->result(), kPricesOk);
+  EXPECT_EQ(costs.MnfRate, 15.25);
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(QDir(Dir()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(PricesDlgTest, OkStoresWhatIsShownAndNeverRoundsAValue) {
+  TCostRec odd = DefaultCosts();
+  odd.RefDate = 40000.75; // a reference date with a time of day
+  odd.MnfRate = 1.0 / 3.0;
+  odd.ClampCost = 123456.789012345;
+  odd.Markup = 1e-7;
+  odd.Sq2RFactor = 1.05;
+  fileName = CostFile("odd.cst", odd);
+  ASSERT_TRUE(LoadCostFile(fileName, costs, sink));
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  Type(*dlg, "CMWaste", "1.15");
+  EXPECT_EQ(dlg->Field("CMWaste")->text(), "1.15");
+  dlg->OkBtn()->click();
+  ASSERT_EQ(dlg->result(), kPricesOk);
+
+  // Each value comes back as it was, up to its 15th significant digit (where
+  // 1/3 ends), the reference date and its time of day exactly.
+  TCostRec reloaded{};
+  ASSERT_TRUE(LoadCostFile(fileName, reloaded, sink));
+  odd.MWaste = 1.15;
+  ASSERT_TRUE(ReadNumber("0.333333333333333", odd.MnfRate));
+  EXPECT_EQ(reloaded, odd);
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(PricesDlgTest, AFailedSaveOnOkKeepsTheDialogOpen) {
+  fileName = File("no such folder/a.cst").toStdString();
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  dlg->OkBtn()->click();
+  EXPECT_TRUE(dlg->isVisible());
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, AFieldThatIsNoNumberStopsOkBeforeAnythingIsStored) {
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  Type(*dlg, "CMnfRate", "20");
+  dlg->Field("CBracketCost")->setText("12abc"); // pasted text is not filtered
+  dlg->OkBtn()->click();
+  EXPECT_TRUE(dlg->isVisible());
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].kind, TMsgKind::Error);
+  EXPECT_EQ(sink.messages[0].text,
+            "'12abc' is not a valid number for Brackets (Miscelleous costs).");
+  EXPECT_EQ(dlg->Pages()->tabText(dlg->Pages()->currentIndex()), "Misc");
+  EXPECT_EQ(costs, DefaultCosts());
+  dlg->reject();
+}
+
+// Cancel, Escape and the close box all put back the record and the name of
+// the moment the dialog was shown.
+TEST_F(PricesDlgTest, EveryWayOfCancellingRestoresTheShownValues) {
+  const std::function<void(TPricesDlg &)> ways[] = {
+      [](TPricesDlg &d) { d.CancelBtn()->click(); },
+      [](TPricesDlg &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+      [](TPricesDlg &d) { d.close(); },
+  };
+  int way = 0;
+  for (const auto &cancel : ways) {
+    TCostRec start = DefaultCosts();
+    start.MnfRate = 11.5 + way;
+    fileName = CostFile(QStringLiteral("start%1.cst").arg(way), start);
+    costs = start;
+    auto dlg = MakeDlg();
+    dlg->Services().execModal = [&](QDialog &view) {
+      view.show();
+      EXPECT_EQ(costs.SpiralFittingFact, 1.3); // the view shows the factor being edited
+      view.hide();
+    };
+    Show(*dlg);
+    Type(*dlg, "CMnfRate", "99");
+    Type(*dlg, "CSpiralFittingFact", "1.3");
+    dlg->SpiralBtn(TSpiralButton::View)->click();
+    cancel(*dlg);
+    EXPECT_FALSE(dlg->isVisible()) << way;
+    EXPECT_EQ(dlg->result(), kPricesCancel) << way;
+    EXPECT_EQ(costs, start) << way;
+    EXPECT_EQ(fileName, File(QStringLiteral("start%1.cst").arg(way)).toStdString());
+    ++way;
+  }
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(PricesDlgTest, CancelReportsACostFileThatCannotBeReadAnyMore) {
+  fileName = CostFile("gone.cst", DefaultCosts());
+  costs.MnfRate = 30;
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  QFile::remove(QString::fromStdString(fileName));
+  dlg->CancelBtn()->click();
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].text, fileName + "\r\ncannot be loaded...");
+  EXPECT_EQ(costs.MnfRate, 30); // the backup, not the defaults of the failed load
+}
+
+TEST_F(PricesDlgTest, OpenOfAWrongFileKeepsTheNameCaptionAndFields) {
+  TCostRec first = DefaultCosts();
+  first.MnfRate = 21.5;
+  fileName = CostFile("first.cst", first);
+  costs = first;
+  test::WriteAll(File("bad.cst"), "just text, no cost file");
+  chosen = {File("bad.cst")};
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  const QString caption = dlg->windowTitle();
+  dlg->OpenBtn()->click();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].caption, "Open costs file");
+  EXPECT_EQ(asked[0].start, Dir()); // the folder of the current file
+  EXPECT_EQ(asked[0].filter, "Costs file (*.cst)");
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].kind, TMsgKind::Error);
+  EXPECT_EQ(sink.messages[0].text, "Incorrect cost file format : " + File("bad.cst").toStdString());
+  EXPECT_EQ(fileName, File("first.cst").toStdString());
+  EXPECT_EQ(dlg->windowTitle(), caption);
+  EXPECT_EQ(dlg->Field("CMnfRate")->text(), "21.5");
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, OpenLoadsAnotherFileIntoTheFields) {
+  TCostRec other = DefaultCosts();
+  other.ErectRate = 7.75;
+  chosen = {QString::fromStdString(CostFile("other.cst", other))};
+  auto dlg = MakeDlg(); // no file yet: the program's data folder
+  Show(*dlg);
+  dlg->OpenBtn()->click();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].start, Dir() + "/../Data Files");
+  EXPECT_EQ(fileName, File("other.cst").toStdString());
+  EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("other.cst"));
+  EXPECT_EQ(dlg->Field("CErectRate")->text(), "7.75");
+  dlg->reject();
+  EXPECT_EQ(fileName, ""); // Cancel still returns to the state when shown
+  EXPECT_EQ(costs, DefaultCosts());
+}
+
+TEST_F(PricesDlgTest, SaveUnderANewNameThenCancelReturnsTheOldName) {
+  fileName = CostFile("old.cst", DefaultCosts());
+  chosen = {File("new.cst")};
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  Type(*dlg, "CClampCost", "2.2");
+  dlg->SaveBtn()->click();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].start, File("old.cst"));
+  EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("new.cst"));
+  TCostRec saved{};
+  ASSERT_TRUE(LoadCostFile(File("new.cst").toStdString(), saved, sink));
+  EXPECT_EQ(saved.ClampCost, 2.2);
+  EXPECT_EQ(test::ReadAll(File("new.cst")).size(), 224);
+
+  dlg->CancelBtn()->click();
+  EXPECT_EQ(fileName, File("old.cst").toStdString());
+  EXPECT_EQ(costs.ClampCost, 1.1);
+  EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(PricesDlgTest, AFailedSaveRestoresTheName) {
+  fileName = CostFile("old.cst", DefaultCosts());
+  chosen = {File("missing/new.cst")};
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  dlg->SaveBtn()->click();
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  EXPECT_EQ(fileName, File("old.cst").toStdString());
+  EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("old.cst"));
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, ReturnMovesOnAndArrowsWalkTheFields) {
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  auto *metal = dlg->Field("CMnfRate");
+  metal->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), dlg->Field("CManufRate"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), dlg->Field("CErectRate"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), metal);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // the page tabs
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), dlg->RefDatePicker());
+
+  // Return on a button moves on as well: it never presses one.
+  dlg->OkBtn()->setFocus();
+  QTest::keyClick(dlg->OkBtn(), Qt::Key_Return);
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_NE(QApplication::focusWidget(), dlg->OkBtn());
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, TheDatePickerKeepsTheTimeOfDayAndItsCloseUpRule) {
+  costs.RefDate = 36526.5;
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  TRefDatePicker *picker = dlg->RefDatePicker();
+  EXPECT_EQ(picker->RefDate(), 36526.5);
+  picker->setDate(QDate(2000, 1, 3));
+  EXPECT_EQ(picker->RefDate(), 36528.5);
+
+  // A close-up that finds the date moved without a change being reported
+  // puts the remembered date back; a reported change stays.
+  picker->CalendarDroppedDown();
+  picker->blockSignals(true);
+  picker->setDate(QDate(2001, 5, 5));
+  picker->blockSignals(false);
+  picker->CalendarClosedUp();
+  EXPECT_EQ(picker->date(), QDate(2000, 1, 3));
+  picker->CalendarDroppedDown();
+  picker->setDate(QDate(2001, 5, 5));
+  picker->CalendarClosedUp();
+  EXPECT_EQ(picker->date(), QDate(2001, 5, 5));
+
+  dlg->OkBtn()->click();
+  EXPECT_EQ(costs.RefDate, RefDateOfDate(QDate(2001, 5, 5)) + 0.5);
+  EXPECT_TRUE(picker->displayFormat().contains("yyyy"));
+}
+
+} // namespace
+} // namespace korvane
