@@ -35,7 +35,6 @@ QString RunFileDialog(QWidget *parent, const QString &caption, const QString &st
   dialog.setDefaultSuffix(QStringLiteral("cst"));
   if (mode == QFileDialog::AcceptOpen) {
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::ReadOnly);
   } else {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
