@@ -43,17 +43,25 @@ void TSolveReport::Reset() {
   VanesFlag = false;
   Price = Area = InsArea = Weight = CentreLength = 0;
   Failed = false;
+  Values.fill(Variant());
 }
 
 namespace {
 
 // Reads the value column the way the solve needs it. A cell that does not
 // read as a number throws, which ends the solve with "Bad data...".
+// Every value read is kept in the report.
 struct TRowReader {
   const TEntryRows &rows;
+  std::array<Variant, kMaxProps> &values;
 
-  double Num(int r) const { return rows.GetData(1, r).toDouble(); }
-  int Index(int r) const { return rows.GetData(1, r).toInt(); }
+  const Variant &Read(int r) const {
+    Variant &value = values.at(static_cast<std::size_t>(r - 1));
+    value = rows.GetData(1, r);
+    return value;
+  }
+  double Num(int r) const { return Read(r).toDouble(); }
+  int Index(int r) const { return Read(r).toInt(); }
   // Vanes and Reinforcing: any item but the first is a yes.
   bool Flag(int r) const { return Index(r) != 0; }
 };
@@ -67,7 +75,8 @@ std::span<const Variant> Span(TArgs args) {
 class TSolver {
 public:
   TSolver(const TSolveContext &context, const TEntryRows &rows, TSolveReport &report)
-      : engine_(context.Engine), settings_(context.Engine.settings), read_{rows}, r_(report) {}
+      : engine_(context.Engine), settings_(context.Engine.settings), read_{rows, report.Values},
+        r_(report), texts_(context.Texts == TReportTexts::All) {}
 
   // Reads the rows of `type`, sets the options, prices the item and writes
   // the summary line and Details lines 2 and 3.
@@ -89,6 +98,8 @@ private:
   }
   void Texts(std::string_view summary, TArgs summaryArgs, std::string_view line2, TArgs lineArgs,
              bool vaneLabel = false) {
+    if (!texts_)
+      return;
     r_.SummaryLine.clear();
     FormatTo(r_.SummaryLine, summary, Span(summaryArgs));
     FormatTo(r_.Details.Add(), line2, Span(lineArgs));
@@ -108,6 +119,7 @@ private:
   TEngineSettings &settings_;
   TRowReader read_;
   TSolveReport &r_;
+  bool texts_;
 };
 
 void TSolver::PriceItem(int type) {
@@ -303,6 +315,7 @@ bool SolveItem(const TSolveContext &context, int type, const TEntryRows &rows,
   report.VanesFlag = false;
   report.Price = report.Area = report.InsArea = report.Weight = report.CentreLength = 0;
   report.Failed = false;
+  report.Values.fill(Variant());
   report.Details.Clear();
   try {
     if (type < 0 || type >= kTypeCount)
@@ -314,9 +327,11 @@ bool SolveItem(const TSolveContext &context, int type, const TEntryRows &rows,
     FormatTo(report.StatusText, "%m  [%0.1fmm  %0.1nm²  %0.1nkg]",
              Span({report.Price, context.Engine.outputs.GaugeUsed, report.Area, report.Weight}),
              context.Currency);
-    WriteRates(report);
-    BuildBillOptions(type, context.Engine.settings, report.BillOptions);
-    WriteTail(context, type, report);
+    if (context.Texts == TReportTexts::All) {
+      WriteRates(report);
+      BuildBillOptions(type, context.Engine.settings, report.BillOptions);
+      WriteTail(context, type, report);
+    }
     return true;
   } catch (const std::exception &) {
     report.StatusText = kBadData;

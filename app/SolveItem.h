@@ -11,10 +11,12 @@
 // after every change, then shows report.Details in the memo, report.StatusText
 // in the status bar and report.RatesText as its hint. The command-line pricer
 // calls exactly the same function.
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "app/Catalogue.h"
 #include "base/Format.h"
 #include "controls/EntryRows.h"
 #include "engine/Engine.h"
@@ -59,9 +61,22 @@ struct TSolveReport {
   double Weight = 0;       // kg
   double CentreLength = 0; // m, the length the rate per metre is taken over
   bool Failed = false;     // the last solve ended in "Bad data..."
+  // The value of data row r as the solve read it, at r - 1: a number, an
+  // item index, or the text of a cell that is not a number. Rows the solve
+  // did not reach are empty.
+  std::array<Variant, kMaxProps> Values;
 
   // Forgets everything, as before the first solve, keeping the storage.
   void Reset();
+};
+
+// Which texts a solve writes. The window shows them all; a caller that only
+// wants the figures and the status-bar text (a spreadsheet export of many
+// items) saves the formatting of the rest.
+enum class TReportTexts {
+  All,
+  StatusOnly, // Details holds the type name only; SummaryLine, RatesText and
+              // BillOptions are left as they were
 };
 
 // What a solve reads besides the rows. The engine's ErectionIncluded and
@@ -71,6 +86,7 @@ struct TSolveContext {
   TEngine &Engine;
   const std::string &CostFileName;
   const TCurrencyFormat &Currency;
+  TReportTexts Texts = TReportTexts::All;
 };
 
 // Prices item type `type` (0 to 14) from the value column of `rows`, which

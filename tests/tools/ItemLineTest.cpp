@@ -1,0 +1,167 @@
+// The item line of the command-line pricer and how its values reach the rows.
+#include <gtest/gtest.h>
+
+#include "app/ItemRowSet.h"
+#include "tools/ItemLine.h"
+#include "tools/ItemValueEntry.h"
+#include "tools/JsonText.h"
+
+namespace korvane::test {
+namespace {
+
+struct Parsed {
+  TItemParse result;
+  TItemLine item;
+  std::string error;
+};
+
+Parsed Parse(std::string_view line) {
+  Parsed p;
+  p.result = ParseItemLine(line, p.item, p.error);
+  return p;
+}
+
+TEST(ItemLine, TypesKeysAndQuotedValues) {
+  const Parsed p = Parse("  elbow DIAMETER=500\tRadius=\"1.5 Dia\" 'Gauge'='1.0'\r");
+  ASSERT_EQ(p.result, TItemParse::Item) << p.error;
+  EXPECT_EQ(p.item.Type, dtElbow);
+  ASSERT_EQ(p.item.Count, 3u);
+  EXPECT_EQ(p.item.Values[0].Prop, 0);
+  EXPECT_EQ(p.item.Values[0].Value, "500");
+  EXPECT_EQ(p.item.Values[1].Prop, 2);
+  EXPECT_EQ(p.item.Values[1].Value, "1.5 Dia");
+  EXPECT_EQ(p.item.Values[2].Prop, 4);
+  EXPECT_EQ(p.item.Values[2].Value, "1.0");
+
+  const Parsed named = Parse("\"Straight Rectangular\" Width=800");
+  ASSERT_EQ(named.result, TItemParse::Item);
+  EXPECT_EQ(named.item.Type, dtStraightRect);
+  EXPECT_EQ(Parse("Y-Piece").item.Type, dtYPiece);
+  EXPECT_EQ(Parse("TPiece").item.Count, 0u);
+}
+
+TEST(ItemLine, BlankAndCommentLines) {
+  for (const char *line : {"", "   \t\r", "# a note", "  #Elbow Diameter=1"})
+    EXPECT_EQ(Parse(line).result, TItemParse::Blank) << line;
+}
+
+TEST(ItemLine, RefusedLinesSayWhy) {
+  struct Case {
+    const char *line;
+    const char *error;
+  };
+  const Case cases[] = {
+      {"Straight", "unknown item type 'Straight'"},
+      {"Width=800", "unknown item type 'Width=800'"},
+      {"StraightRect Colour=red",
+       "unknown property 'Colour' of StraightRect (its properties: Width, Height, Length, Gauge, "
+       "Flange, Insulation)"},
+      {"StraightRect Width", "missing value for Width"},
+      {"StraightRect width=", "missing value for Width"},
+      {"StraightRect Width=\"\"", "missing value for Width"},
+      {"StraightRect Width=1 WIDTH=2", "Width given twice"},
+      {"Elbow Radius=\"1 Dia", "unclosed quote in 'Radius=\"1 Dia'"},
+      {"Nipple a=1 b=2 c=3 d=4 e=5 f=6 g=7 h=8 i=9 j=10 k=11", "too many values"},
+      {"=", "unknown item type '='"},
+  };
+  for (const Case &c : cases) {
+    const Parsed p = Parse(c.line);
+    EXPECT_EQ(p.result, TItemParse::Error) << c.line;
+    EXPECT_EQ(p.error, c.error) << c.line;
+  }
+}
+
+TEST(ItemLine, AnyBytesParseWithoutHarm) {
+  std::string line;
+  for (int i = 0; i < 4096; ++i) {
+    line.push_back(static_cast<char>((i * 7919) % 256));
+    TItemLine item;
+    std::string error;
+    const TItemParse result = ParseItemLine(line, item, error);
+    if (result == TItemParse::Item) {
+      ASSERT_GE(item.Type, 0);
+      ASSERT_LE(item.Count, static_cast<std::size_t>(kMaxProps));
+    }
+  }
+}
+
+struct RowsWorld {
+  TRecordingSink sink;
+  TCatalogue catalogue;
+  TItemRowSet rowSet{(BuildCatalogue(catalogue), catalogue), sink};
+};
+
+TEST(ItemValueEntry, ValuesGoInAsTypedIntoTheGrid) {
+  struct Case {
+    int type;
+    int row;
+    const char *text;
+    const char *cell; // nullptr: refused
+  };
+  const Case cases[] = {
+      {dtStraightRect, 1, "800.4", "800"},
+      {dtStraightRect, 1, " 1 2 00", "1200"},
+      {dtStraightRect, 1, "2410", "2410"}, // within 0.5 % of 2400
+      {dtStraightRect, 1, "2413", nullptr},
+      {dtStraightRect, 1, "99.6", "100"},
+      {dtStraightRect, 1, "99", nullptr},
+      {dtStraightRect, 1, "wide", nullptr},
+      {dtStraightRect, 3, "1.25", "1.250"},
+      {dtElbow, 2, "-1", nullptr}, // nothing below a lower bound of 0
+      {dtElbow, 2, "0", "0"},
+      {dtStraightRect, 4, "1", "1.0"},
+      {dtStraightRect, 4, "AUTO", "Auto"},
+      {dtStraightRect, 4, "0.7", nullptr},
+      {dtStraightRect, 5, "35mmmezz", "35mm Mezz"},
+      {dtStraightRect, 5, "20/3MM angle", "20/3mm Angle"},
+      {dtElbow, 3, "150", "150"},
+      {dtElbow, 3, "1.5dia", "1.5 Dia"},
+      {dtElbow, 4, "yes", "Yes"},
+      {dtElbow, 4, "1", nullptr}, // an item, not an index
+  };
+  for (const Case &c : cases) {
+    RowsWorld w;
+    TEntryRows &rows = w.rowSet.Rows(c.type);
+    const std::string before = rows.Cells().Cell(1, c.row);
+    std::string error;
+    const bool entered = EnterItemValue(rows, c.row, "Key", c.text, error);
+    EXPECT_EQ(entered, c.cell != nullptr) << c.text << ": " << error;
+    EXPECT_EQ(rows.Cells().Cell(1, c.row), c.cell ? c.cell : before) << c.text;
+  }
+}
+
+TEST(ItemValueEntry, ARefusalNamesTheRowTheValueAndTheRange) {
+  RowsWorld w;
+  std::string error;
+  EXPECT_FALSE(EnterItemValue(w.rowSet.Rows(dtStraightRect), 1, "Width", "5000", error));
+  EXPECT_EQ(error, "value '5000' for Width is out of range (100 to 2400 mm)");
+  EXPECT_FALSE(EnterItemValue(w.rowSet.Rows(dtElbow), 4, "Reinforcing", "maybe", error));
+  EXPECT_EQ(error, "value 'maybe' for Reinforcing is not one of: No, Yes");
+}
+
+TEST(ItemValueEntry, RangeToleranceIsHalfAPercentOfTheBound) {
+  EXPECT_TRUE(WithinRangeTolerance(2412, 100, 2400));
+  EXPECT_FALSE(WithinRangeTolerance(2412.1, 100, 2400));
+  EXPECT_TRUE(WithinRangeTolerance(99.5, 100, 2400));
+  EXPECT_FALSE(WithinRangeTolerance(99.4, 100, 2400));
+  EXPECT_TRUE(WithinRangeTolerance(-5, 0, 0)); // no range at all
+}
+
+TEST(JsonText, StringsAreEscapedAndUtf8PassesThrough) {
+  std::string out;
+  AppendJsonString(out, "a\"b\\c\r\n\t\x01 90° m²");
+  EXPECT_EQ(out, "\"a\\\"b\\\\c\\r\\n\\t\\u0001 90° m²\"");
+  out.clear();
+  AppendJsonNumber(out, 0.1 + 0.2);
+  out += ' ';
+  AppendJsonNumber(out, 600);
+  out += ' ';
+  AppendJsonNumber(out, 1.0 / 0.0);
+  EXPECT_EQ(out, "0.30000000000000004 600 null");
+  out.clear();
+  AppendCsvField(out, "R1,234.00  [\"x\"]");
+  EXPECT_EQ(out, "\"R1,234.00  [\"\"x\"\"]\"");
+}
+
+} // namespace
+} // namespace korvane::test

@@ -1,0 +1,241 @@
+#include "tools/PriceWriters.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+#include "app/BillLine.h"
+#include "app/ReportLabels.h"
+#include "base/AsciiText.h"
+#include "tools/JsonText.h"
+
+namespace korvane {
+
+namespace {
+
+void AppendCount(std::string &out, std::size_t n) {
+  char buf[24];
+  const auto res = std::to_chars(buf, buf + sizeof buf, n);
+  out.append(buf, res.ptr);
+}
+
+// A value as the solve read it: numbers as numbers, a cell that does not read
+// as one as its text.
+void AppendJsonValue(std::string &out, const Variant &value) {
+  switch (value.kind()) {
+  case Variant::Kind::Double:
+    AppendJsonNumber(out, value.asDouble());
+    break;
+  case Variant::Kind::Int:
+    AppendJsonNumber(out, value.asInt());
+    break;
+  case Variant::Kind::Bool:
+    out += value.asBool() ? "true" : "false";
+    break;
+  case Variant::Kind::Text:
+    AppendJsonString(out, value.text());
+    break;
+  case Variant::Kind::Empty:
+    out += "null";
+    break;
+  }
+}
+
+void AppendCsvValue(std::string &out, const Variant &value) {
+  if (value.kind() == Variant::Kind::Text)
+    AppendCsvField(out, value.text());
+  else if (!value.isEmpty())
+    AppendJsonValue(out, value);
+}
+
+bool Priced(const TPricer &pricer) {
+  return !pricer.Report().Failed;
+}
+
+// What the solve read from data row `row`; a row a failed solve never
+// reached is read now, as the solve would have.
+Variant RowValue(const TPricer &pricer, int row) {
+  const Variant &read = pricer.Report().Values[static_cast<std::size_t>(row - 1)];
+  return read.isEmpty() ? pricer.Rows().GetData(1, row) : read;
+}
+
+// A text the failed solve never reached is null rather than empty.
+void AppendKeptText(std::string &out, const TPricer &pricer, const std::string &text) {
+  if (!Priced(pricer) && text.empty())
+    out += "null";
+  else
+    AppendJsonString(out, text);
+}
+
+std::string_view FlangeWord(const TPricer &pricer) {
+  return FlangeLabels[static_cast<std::size_t>(pricer.Engine().outputs.FlangeUsed)];
+}
+
+// The distinct property keys of all types and, per type, the data row of each.
+struct TCsvLayout {
+  std::vector<std::string_view> keys;
+  std::array<std::vector<int>, kTypeCount> rowOf; // 0: the type has no such key
+
+  TCsvLayout() {
+    for (const TDuctTypeRec &rec : DuctTypes) {
+      for (std::string_view key : rec.Props) {
+        if (key.empty())
+          break;
+        bool known = false;
+        for (std::string_view k : keys)
+          known = known || EqualsNoCase(k, key);
+        if (!known)
+          keys.push_back(key);
+      }
+    }
+    for (int t = 0; t < kTypeCount; ++t)
+      for (std::string_view key : keys)
+        rowOf[static_cast<std::size_t>(t)].push_back(FindPropKey(t, key) + 1);
+  }
+};
+
+const TCsvLayout &CsvLayout() {
+  static const TCsvLayout layout;
+  return layout;
+}
+
+} // namespace
+
+void AppendTextReport(std::string &out, const TPricer &pricer) {
+  const TSolveReport &r = pricer.Report();
+  for (const std::string &line : r.Details) {
+    out += line;
+    out += '\n';
+  }
+  out += '\n';
+  out += r.StatusText;
+  out += '\n';
+  if (r.Failed)
+    return;
+  out += r.RatesText;
+  out += '\n';
+  AppendBillText(out, pricer.Type(), r, "\n");
+}
+
+void AppendJsonReport(std::string &out, const TPricer &pricer, std::size_t line) {
+  const TSolveReport &r = pricer.Report();
+  const int type = pricer.Type();
+  const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(type)];
+  out += '{';
+  if (line > 0) {
+    out += "\"line\":";
+    AppendCount(out, line);
+    out += ',';
+  }
+  out += "\"type\":";
+  AppendJsonString(out, rec.Key);
+  out += ",\"values\":{";
+  const int rows = rec.PropCount();
+  for (int k = 0; k < rows; ++k) {
+    if (k > 0)
+      out += ',';
+    AppendJsonString(out, rec.Props[static_cast<std::size_t>(k)]);
+    out += ':';
+    AppendJsonValue(out, RowValue(pricer, k + 1));
+  }
+  out += "},\"price\":";
+  AppendJsonNumber(out, r.Price);
+  out += ",\"area\":";
+  AppendJsonNumber(out, r.Area);
+  out += ",\"insulation_area\":";
+  AppendJsonNumber(out, r.InsArea);
+  out += ",\"weight\":";
+  AppendJsonNumber(out, r.Weight);
+  out += ",\"centre_length\":";
+  AppendJsonNumber(out, r.CentreLength);
+  out += ",\"gauge\":";
+  if (Priced(pricer))
+    AppendJsonNumber(out, pricer.Engine().outputs.GaugeUsed);
+  else
+    out += "null";
+  out += ",\"flange\":";
+  if (Priced(pricer) && !IsRoundType(type))
+    AppendJsonString(out, FlangeWord(pricer));
+  else
+    out += "null";
+  out += ",\"details\":[";
+  for (std::size_t i = 0; i < r.Details.size(); ++i) {
+    if (i > 0)
+      out += ',';
+    AppendJsonString(out, r.Details[i]);
+  }
+  out += "],\"status\":";
+  AppendJsonString(out, r.StatusText);
+  out += ",\"rates\":";
+  AppendKeptText(out, pricer, r.RatesText);
+  out += ",\"summary\":";
+  AppendKeptText(out, pricer, r.SummaryLine);
+  out += ",\"bill\":";
+  if (Priced(pricer)) {
+    out += '"';
+    AppendJsonEscaped(out, BillKeyword(type, r.VanesFlag));
+    out += " (";
+    AppendJsonEscaped(out, r.BillOptions);
+    out += ")\\r\\n\\t-\\t";
+    AppendJsonEscaped(out, r.SummaryLine);
+    out += "\\r\\n\"";
+  } else {
+    out += "null";
+  }
+  out += "}\n";
+}
+
+void AppendJsonError(std::string &out, std::size_t line, std::string_view error) {
+  out += "{\"line\":";
+  AppendCount(out, line);
+  out += ",\"error\":";
+  AppendJsonString(out, error);
+  out += "}\n";
+}
+
+void AppendCsvHeader(std::string &out) {
+  out += "line,type";
+  for (std::string_view key : CsvLayout().keys) {
+    out += ',';
+    out += key;
+  }
+  out += ",price,area,insulation_area,weight,gauge_used,flange_used,status\r\n";
+}
+
+void AppendCsvRow(std::string &out, const TPricer &pricer, std::size_t line) {
+  const TSolveReport &r = pricer.Report();
+  const int type = pricer.Type();
+  AppendCount(out, line);
+  out += ',';
+  out += DuctTypes[static_cast<std::size_t>(type)].Key;
+  for (int row : CsvLayout().rowOf[static_cast<std::size_t>(type)]) {
+    out += ',';
+    if (row > 0)
+      AppendCsvValue(out, RowValue(pricer, row));
+  }
+  for (double number : {r.Price, r.Area, r.InsArea, r.Weight}) {
+    out += ',';
+    AppendJsonNumber(out, number);
+  }
+  out += ',';
+  if (Priced(pricer))
+    AppendJsonNumber(out, pricer.Engine().outputs.GaugeUsed);
+  out += ',';
+  if (Priced(pricer) && !IsRoundType(type))
+    AppendCsvField(out, FlangeWord(pricer));
+  out += ',';
+  AppendCsvField(out, r.StatusText);
+  out += "\r\n";
+}
+
+void AppendCsvError(std::string &out, std::size_t line, std::string_view error) {
+  AppendCount(out, line);
+  // Every column but the last is empty.
+  out.append(CsvLayout().keys.size() + 8, ',');
+  std::string status = "error: ";
+  status.append(error);
+  AppendCsvField(out, status);
+  out += "\r\n";
+}
+
+} // namespace korvane

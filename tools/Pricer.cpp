@@ -1,0 +1,92 @@
+#include "tools/Pricer.h"
+
+#include "app/ItemFile.h"
+#include "base/FileIO.h"
+#include "costs/CostFile.h"
+#include "costs/FittingsFiles.h"
+#include "costs/MakerFolders.h"
+#include "tools/ItemValueEntry.h"
+
+namespace korvane {
+
+namespace {
+
+std::string WithSlash(std::string dir) {
+  if (dir.empty() || dir.back() != '/')
+    dir += '/';
+  return dir;
+}
+
+// The last thing a reader told the user, for the one line on standard error.
+std::string LastMessage(const TRecordingSink &sink) {
+  return sink.messages.empty() ? std::string("failed") : sink.messages.back().text;
+}
+
+} // namespace
+
+TPricer::TPricer() : costs_(DefaultCosts()), engine_{{}, {}, &costs_, &prices_} {
+  BuildCatalogue(catalogue_);
+}
+
+bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
+  const std::string dataDir =
+      setup.DataDir ? WithSlash(*setup.DataDir) : SharedDataFolder(setup.ProgramDir);
+  bool ended = false;
+  if (!ReadFittingsIni(prices_, dataDir, sink_, [&ended] { ended = true; }) || ended) {
+    error = LastMessage(sink_) + " (" + dataDir + kFittingsIniName + ")";
+    return false;
+  }
+
+  costFileName_ = setup.CostFile ? *setup.CostFile : kDefaultCostFile;
+  const std::string costPath =
+      setup.CostFile ? *setup.CostFile : setup.ProgramDir + kDefaultCostFile;
+  if (!FileExists(costPath)) {
+    error = "cannot load cost file '" + costFileName_ + "': no such file";
+    return false;
+  }
+  if (!LoadCostFile(costPath, costs_, sink_)) {
+    error = "cannot load cost file '" + costFileName_ + "': " + LastMessage(sink_);
+    return false;
+  }
+
+  if (setup.ItemFile) {
+    if (!FileExists(*setup.ItemFile)) {
+      error = "cannot read item file '" + *setup.ItemFile + "': no such file";
+      return false;
+    }
+    if (!LoadItemFile(*setup.ItemFile, catalogue_.ItemValues, sink_)) {
+      error = "cannot read item file '" + *setup.ItemFile + "': " + LastMessage(sink_);
+      return false;
+    }
+  }
+
+  currency_ = setup.Currency;
+  erection_ = setup.Erection;
+  brackets_ = setup.Brackets;
+  rowSet_ = std::make_unique<TItemRowSet>(catalogue_, sink_);
+  return true;
+}
+
+bool TPricer::Price(const TItemLine &item, std::string &error, TReportTexts texts) {
+  TEntryRows &rows = rowSet_->Rows(item.Type);
+  rowSet_->Restore(item.Type);
+  const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(item.Type)];
+  for (std::size_t k = 0; k < item.Count; ++k) {
+    const TItemAssignment &value = item.Values[k];
+    if (!EnterItemValue(rows, value.Prop + 1, rec.Props[static_cast<std::size_t>(value.Prop)],
+                        value.Value, error)) {
+      rowSet_->Restore(item.Type);
+      return false;
+    }
+  }
+  type_ = item.Type;
+  engine_.settings = TEngineSettings{};
+  engine_.settings.ErectionIncluded = erection_;
+  engine_.settings.BracketsIncluded = brackets_;
+  engine_.outputs = TEngineOutputs{};
+  report_.Reset();
+  SolveItem({engine_, costFileName_, currency_, texts}, type_, rows, report_);
+  return true;
+}
+
+} // namespace korvane

@@ -1,0 +1,72 @@
+#pragma once
+// The command-line pricer's world: the catalogue, the cost record, the spiral
+// price table, the engine and one row model per type, set up once and then
+// used for item after item. Every item starts from the values the program
+// started with (or an item file gave) and from fresh engine settings, so its
+// price never depends on the items before it.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Catalogue.h"
+#include "app/ItemRowSet.h"
+#include "app/SolveItem.h"
+#include "base/Format.h"
+#include "base/MessageSink.h"
+#include "costs/CostRec.h"
+#include "costs/SpiralPriceTable.h"
+#include "engine/Engine.h"
+#include "tools/ItemLine.h"
+
+namespace korvane {
+
+// The installed layout's default cost file, relative to the program folder;
+// the report names it by this text, as the desktop does.
+inline constexpr const char *kDefaultCostFile = "../Data Files/Default.cst";
+
+struct TPricerSetup {
+  std::string ProgramDir;              // the program's folder, with a trailing '/'
+  std::optional<std::string> CostFile; // as given; else the default cost file
+  std::optional<std::string> DataDir;  // else the maker's shared data folder
+  std::optional<std::string> ItemFile; // values of all types to start from
+  bool Erection = false;
+  bool Brackets = false;
+  TCurrencyFormat Currency;
+};
+
+class TPricer {
+public:
+  TPricer();
+  TPricer(const TPricer &) = delete;
+  TPricer &operator=(const TPricer &) = delete;
+
+  // Reads the spiral prices, the cost file and the item file. False with one
+  // line saying what failed.
+  bool Open(const TPricerSetup &setup, std::string &error);
+
+  // Enters the item's values into its rows and solves it. False with `error`
+  // when a value is refused, before anything is solved. A solve that ends in
+  // "Bad data..." is a result: true, with Report().Failed set.
+  bool Price(const TItemLine &item, std::string &error, TReportTexts texts = TReportTexts::All);
+
+  int Type() const { return type_; }
+  const TEntryRows &Rows() const { return rowSet_->Rows(type_); }
+  const TSolveReport &Report() const { return report_; }
+  const TEngine &Engine() const { return engine_; }
+
+private:
+  TRecordingSink sink_;
+  TCatalogue catalogue_;
+  TCostRec costs_;
+  TSpiralPriceTable prices_;
+  TEngine engine_;
+  std::string costFileName_;
+  TCurrencyFormat currency_;
+  bool erection_ = false;
+  bool brackets_ = false;
+  std::unique_ptr<TItemRowSet> rowSet_;
+  TSolveReport report_;
+  int type_ = 0;
+};
+
+} // namespace korvane
