@@ -8,11 +8,13 @@
 namespace korvane {
 
 bool ReadFileStart(const std::string &path, std::size_t count, std::string &out) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so a named pipe given as a file name cannot hang open();
+  // it is then refused like every other file that is not a plain file.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0)
     return false;
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   std::string bytes(count, '\0');
   std::size_t got = 0;
   while (ok && got < count) {

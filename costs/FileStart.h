@@ -8,8 +8,8 @@
 namespace korvane {
 
 // Reads up to `count` bytes from the start of `path` into `out` (fewer when
-// the file is shorter). False when the file cannot be opened or read, or is a
-// folder.
+// the file is shorter). False when the file cannot be opened or read, or is
+// not a plain file (a folder, a pipe, a device).
 bool ReadFileStart(const std::string &path, std::size_t count, std::string &out);
 
 } // namespace korvane

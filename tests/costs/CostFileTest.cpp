@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "base/FileIO.h"
@@ -143,8 +144,11 @@ TEST_F(CostFileTest, BadFilesGiveTheirMessageAndTheDefaults) {
   }
 }
 
-TEST_F(CostFileTest, MissingFileOrFolderCannotBeLoaded) {
-  for (const std::string &path : {folder.File("Missing.cst"), folder.Dir()}) {
+TEST_F(CostFileTest, MissingFileFolderOrPipeCannotBeLoaded) {
+  // A named pipe with no writer must not hang the load.
+  const std::string pipe = folder.File("Pipe.cst");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string &path : {folder.File("Missing.cst"), folder.Dir(), pipe}) {
     SCOPED_TRACE(path);
     TRecordingSink said;
     TCostRec current = DistinctCosts();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "base/FileIO.h"
 #include "tests/costs/TempFolder.h"
@@ -149,6 +150,14 @@ TEST_F(FittingsFilesTest, WriteIntoMissingFolderIsFatal) {
 }
 
 TEST_F(FittingsFilesTest, MissingFactoryFileIsFatal) {
+  TSpiralPriceTable table = DistinctPrices();
+  EXPECT_FALSE(ReadFactoryPrices(table, folder.Dir(), sink, end));
+  ExpectFatal("Error reading spiral fittings price file, FPrice.dta");
+  EXPECT_EQ(FactoryPriceBytes(table), FactoryPriceBytes(DistinctPrices()));
+}
+
+TEST_F(FittingsFilesTest, FactoryFileThatIsAPipeIsFatalNotAHang) {
+  ASSERT_EQ(::mkfifo(folder.File(kFactoryPricesName).c_str(), 0600), 0);
   TSpiralPriceTable table = DistinctPrices();
   EXPECT_FALSE(ReadFactoryPrices(table, folder.Dir(), sink, end));
   ExpectFatal("Error reading spiral fittings price file, FPrice.dta");
