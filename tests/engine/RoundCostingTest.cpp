@@ -112,6 +112,18 @@ TEST(RoundCosting, PricesFromTheTableAndScaledByWeight) {
       {"nipple 2000", rfNipple, 0, 0, 2000, 0, KnownPrice(fcNipple, RowOf(2000))},
       {"nipple 2001", rfNipple, 0, 0, 2001, 0,
        KnownPrice(fcNipple, RowOf(2000)) * (2.001 * 1.2) / (2.0 * 1.0)},
+      // Each scaled case against the reference shape its column lists.
+      {"30 deg elbow of 2 Dia", rfElbow, 30, 1000, 500, 0,
+       KnownPrice(fcElbow45deg, RowOf(500)) * ElbowArea(2, 30, 1.0, 0.5) /
+           ElbowArea(2, 45, 0.5, 0.5)},
+      {"135 deg elbow of 150 radius", rfElbow, 135, 150, 500, 0,
+       KnownPrice(fcElbow150r, RowOf(500)) * ElbowArea(6, 135, 0.15, 0.5) /
+           ElbowArea(4, 90, 0.15, 0.5)},
+      {"2400 elbow", rfElbow, 90, 2400, 2400, 0,
+       KnownPrice(fcElbow10D, RowOf(2000)) * ElbowArea(4, 90, 2.4, 2.4) * 1.2 /
+           (ElbowArea(4, 90, 2.0, 2.0) * 1.0)},
+      {"2400 reducer 1.2", rfReducer, 0, 0, 2400, 1.2,
+       KnownPrice(fcReducer600L, RowOf(2000)) * (2.4 * 1.3 * 1.2) / (2.0 * 0.7 * 1.0)},
   };
   EXPECT_NEAR(elbowOf2Dia, 1.175, 0.001);
   for (const auto &c : cases) {
@@ -127,6 +139,31 @@ TEST(RoundCosting, ForcedGaugeRaisesButNeverLowersATablePrice) {
   EXPECT_DOUBLE_EQ(Fitting(w, rfNipple, 0, 0, 500), 2 * KnownPrice(fcNipple, RowOf(500)));
   w.engine.settings.ForcedGauge = 0.6;
   EXPECT_DOUBLE_EQ(Fitting(w, rfNipple, 0, 0, 1000), KnownPrice(fcNipple, RowOf(1000)));
+}
+
+// The reference is weighed at its table gauge, or at a lighter forced gauge:
+// a light gauge prices by area alone, a heavy one raises the price.
+TEST(RoundCosting, ForcedGaugeOfAScaledFitting) {
+  const double nipple = KnownPrice(fcNipple, RowOf(2000));
+  const double elbow = KnownPrice(fcElbow15D, RowOf(1000));
+  const double elbowAreas = ElbowArea(4, 90, 2.0, 1.0) / ElbowArea(4, 90, 1.5, 1.0);
+  const struct {
+    double forced, dia, radius, price;
+  } cases[] = {
+      {0.6, 2400, 0, nipple * 2.4 / 2.0},
+      {1.6, 2400, 0, nipple * (2.4 * 1.6) / (2.0 * 1.0)},
+      {0.6, 1000, 2000, elbow * elbowAreas}, // table gauge 0.8
+      {1.6, 1000, 2000, elbow * elbowAreas * 1.6 / 0.8},
+  };
+  for (const auto &c : cases) {
+    EngineWorld w;
+    w.engine.settings.GaugeForced = true;
+    w.engine.settings.ForcedGauge = c.forced;
+    const double price = c.radius == 0 ? Fitting(w, rfNipple, 0, 0, c.dia)
+                                       : Fitting(w, rfElbow, 90, c.radius, c.dia);
+    EXPECT_NEAR(price, c.price, 1e-9) << c.forced << " " << c.dia;
+    EXPECT_EQ(w.engine.outputs.GaugeUsed, c.forced);
+  }
 }
 
 TEST(RoundCosting, ReinforcedElbowScalesPriceAndWeightAlike) {
