@@ -1,0 +1,338 @@
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/ui/FormKorvane.h"
+#include "base/FileIO.h"
+#include "controls/ui/EntryGrid.h"
+#include "controls/ui/EntryGridEditors.h"
+#include "costs/CostFile.h"
+#include "tests/app_ui/FormTestWorld.h"
+
+namespace korvane::test {
+namespace {
+
+const std::string kDefaultCost = "../Data Files/Default.cst";
+
+QByteArray ReadBytes(const QString &path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+// A copy of the shipped cost file with another markup, so its prices differ.
+void WriteCostFile(const QString &path, double markup) {
+  TRecordingSink sink;
+  TCostRec costs = DefaultCosts();
+  ASSERT_TRUE(LoadCostFile("../Data Files/Default.cst", costs, sink));
+  costs.Markup = markup;
+  ASSERT_TRUE(SaveCostFile(path.toStdString(), costs, sink));
+}
+
+// Types `text` into the current cell of `grid` and commits it with Enter,
+// as a user does.
+void TypeIntoGrid(TEntryGrid &grid, int row, const QString &text) {
+  grid.setFocus();
+  grid.FocusCell(1, row);
+  // The first character opens the editor on the cell, which takes the focus
+  // and the rest of the keys.
+  for (const QChar ch : text)
+    QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+TEST_F(TFormTest, StartValuesShowTheStraightRectangularReport) {
+  TFormKorvane &form = Start();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Korvane 1.2.2.0"));
+  EXPECT_EQ(World().CostFileName, kDefaultCost);
+  EXPECT_TRUE(messages.messages.empty());
+  const QStringList lines = form.Memo1->toPlainText().split(QLatin1Char('\n'));
+  ASSERT_GE(lines.size(), 6);
+  EXPECT_EQ(lines[0], QStringLiteral("Straight Rectangular"));
+  EXPECT_EQ(lines[1], QStringLiteral("600mm x 500mm  2.400m"));
+  EXPECT_EQ(lines[2], QStringLiteral("AutoGauge AutoFlange NoIns"));
+  EXPECT_EQ(lines[3], QString::fromStdString(kDefaultCost) + QStringLiteral("    "));
+  EXPECT_EQ(lines[4], QString(49, QLatin1Char('-')));
+  EXPECT_EQ(lines[5], QStringLiteral("Gauge 0.6 mm"));
+  EXPECT_EQ(form.StatusText().toStdString(), form.Report().StatusText);
+  EXPECT_NE(form.StatusText(), QStringLiteral("Bad data..."));
+  EXPECT_TRUE(form.StatusText().contains(QStringLiteral("[0.6mm")));
+  EXPECT_EQ(form.StatusHint().toStdString(), form.Report().RatesText);
+  EXPECT_EQ(form.ComboDuctType->count(), kTypeCount);
+  // The Options page as it starts.
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(form.GridOptions->Cells(1, 2), "No");
+  EXPECT_EQ(form.GridOptions->Cells(1, 3), "No");
+  EXPECT_FALSE(form.ActionReport->isVisible());
+}
+
+TEST_F(TFormTest, MissingCommandLineCostFileFallsBackToTheLastCostFile) {
+  const QString last = TempFile(QStringLiteral("last.cst"));
+  WriteCostFile(last, 1.5);
+  {
+    QSettings settings(SettingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Settings/LastCostFile"), last);
+  }
+  Start({TempFile(QStringLiteral("no-such.cst"))});
+  EXPECT_EQ(World().CostFileName, last.toStdString());
+  EXPECT_EQ(World().CurrentCosts.Markup, 1.5);
+  EXPECT_TRUE(messages.messages.empty());
+  Close();
+  QSettings after(SettingsFile(), QSettings::IniFormat);
+  EXPECT_EQ(after.value(QStringLiteral("Settings/LastCostFile")).toString(), last);
+}
+
+TEST_F(TFormTest, ExistingCommandLineCostFileLoadsButIsNotRemembered) {
+  const QString other = TempFile(QStringLiteral("other.cst"));
+  WriteCostFile(other, 2.25);
+  TFormKorvane &form = Start({other});
+  EXPECT_EQ(World().CurrentCosts.Markup, 2.25);
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), other.toStdString());
+  Close();
+  QSettings after(SettingsFile(), QSettings::IniFormat);
+  EXPECT_EQ(after.value(QStringLiteral("Settings/LastCostFile")).toString().toStdString(),
+            kDefaultCost);
+}
+
+TEST_F(TFormTest, ErectionYesSolvesAgainAndNamesItInTheCostFileLine) {
+  TFormKorvane &form = Start();
+  const double before = form.Report().Price;
+  int commits = 0;
+  auto previous = form.GridOptions->OnDoSetData;
+  form.GridOptions->OnDoSetData = [&](QObject *s, int c, int r) {
+    ++commits;
+    previous(s, c, r);
+  };
+  form.GridOptions->setFocus();
+  form.GridOptions->FocusCell(1, 2);
+  QTest::keyClick(form.GridOptions, Qt::Key_Right);
+  EXPECT_EQ(commits, 1);
+  EXPECT_EQ(form.GridOptions->Cells(1, 2), "Yes");
+  EXPECT_TRUE(World().Engine.settings.ErectionIncluded);
+  EXPECT_EQ(Details(3), kDefaultCost + "  Erection  ");
+  EXPECT_GT(form.Report().Price, before);
+  // Brackets too, and both go again.
+  form.GridOptions->FocusCell(1, 3);
+  QTest::keyClick(form.GridOptions, Qt::Key_Left);
+  EXPECT_EQ(Details(3), kDefaultCost + "  Erection  Brackets");
+  form.GridOptions->FocusCell(1, 2);
+  QTest::keyClick(form.GridOptions, Qt::Key_Left);
+  form.GridOptions->FocusCell(1, 3);
+  QTest::keyClick(form.GridOptions, Qt::Key_Right);
+  EXPECT_EQ(Details(3), kDefaultCost + "    ");
+  EXPECT_DOUBLE_EQ(form.Report().Price, before);
+}
+
+TEST_F(TFormTest, SwitchingTypesKeepsTheValuesTyped) {
+  TFormKorvane &form = Start();
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  TypeIntoGrid(*form.GridDimensions, 1, QStringLiteral("800"));
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "800");
+  EXPECT_EQ(Details(1), "800mm x 500mm  2.400m");
+  const double rectPrice = form.Report().Price;
+
+  form.ComboDuctType->setCurrentIndex(dtSpiral);
+  EXPECT_EQ(World().Catalogue.CurrentType, dtSpiral);
+  EXPECT_EQ(Details(0), "Spiral");
+  TypeIntoGrid(*form.GridDimensions, 1, QStringLiteral("315"));
+  EXPECT_EQ(Details(1).rfind("315mm", 0), 0u) << Details(1);
+
+  form.ComboDuctType->setCurrentIndex(dtStraightRect);
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "800");
+  EXPECT_DOUBLE_EQ(form.Report().Price, rectPrice);
+  form.ComboDuctType->setCurrentIndex(dtSpiral);
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "315");
+}
+
+TEST_F(TFormTest, AValueOutOfRangeIsClampedBeforeItIsStored) {
+  TFormKorvane &form = Start();
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  TypeIntoGrid(*form.GridDimensions, 1, QStringLiteral("5000"));
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "2400");
+  EXPECT_EQ(World().Catalogue.ItemValues[dtStraightRect][0], Variant(2400.0));
+}
+
+TEST_F(TFormTest, SettingsSurviveARestart) {
+  TFormKorvane &form = Start();
+  form.resize(333, 444);
+  form.move(40, 50);
+  const QString chosen = TempFile(QStringLiteral("chosen.cst"));
+  WriteCostFile(chosen, 1.75);
+  form.GridOptions->SetData(1, 1, Variant(chosen.toStdString()));
+  form.GridOptions->Rows().DoSetData(1, 1);
+  EXPECT_EQ(World().LastCostFile, chosen.toStdString());
+  Close();
+
+  TFormKorvane &again = Start();
+  EXPECT_EQ(again.size(), QSize(333, 444));
+  EXPECT_EQ(again.pos(), QPoint(40, 50));
+  EXPECT_EQ(World().CostFileName, chosen.toStdString());
+  EXPECT_EQ(World().CurrentCosts.Markup, 1.75);
+}
+
+TEST_F(TFormTest, SettingsThatDoNotFitAreRepaired) {
+  {
+    QSettings settings(SettingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Form/Left"), 90000);
+    settings.setValue(QStringLiteral("Form/Top"), QStringLiteral("junk"));
+    settings.setValue(QStringLiteral("Form/Width"), 10);
+    settings.setValue(QStringLiteral("Form/Height"), -5);
+  }
+  TFormKorvane &form = Start();
+  EXPECT_GE(form.width(), TFormKorvane::kMinWidth);
+  EXPECT_GE(form.height(), TFormKorvane::kMinHeight);
+  EXPECT_LT(form.pos().x(), 5000) << "a window off every screen comes back";
+}
+
+TEST_F(TFormTest, ABadCostFileOnTheOptionsPageRevertsToTheLastOne) {
+  TFormKorvane &form = Start();
+  form.GridOptions->SetData(1, 1, Variant(std::string("/no/such/file.cst")));
+  form.GridOptions->Rows().DoSetData(1, 1);
+  ASSERT_EQ(messages.messages.size(), 1u) << "told once, for the file typed";
+  EXPECT_EQ(World().CostFileName, kDefaultCost);
+  EXPECT_EQ(World().LastCostFile, kDefaultCost);
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(Details(3), kDefaultCost + "    ");
+}
+
+TEST_F(TFormTest, TheCostFileButtonChoosesAFileOrLeavesTheRow) {
+  TFormKorvane &form = Start();
+  const QString chosen = TempFile(QStringLiteral("picked.cst"));
+  WriteCostFile(chosen, 3.0);
+  form.show();
+  form.GridOptions->FocusCell(1, 1);
+  ASSERT_TRUE(form.GridOptions->PropEditorButton()->isVisibleTo(form.GridOptions));
+
+  dialogs.answers = {QString()};
+  form.GridOptions->PropEditorButton()->click();
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(World().LastCostFile, kDefaultCost);
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Cost file (*.cst)"));
+
+  dialogs.answers = {chosen};
+  form.GridOptions->PropEditorButton()->click();
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), chosen.toStdString());
+  EXPECT_EQ(World().LastCostFile, chosen.toStdString());
+  EXPECT_EQ(World().CurrentCosts.Markup, 3.0);
+  EXPECT_EQ(Details(3), chosen.toStdString() + "    ");
+}
+
+TEST_F(TFormTest, F9SolvesWithTheCostsInMemoryTheSolveButtonReloadsTheFile) {
+  const QString file = TempFile(QStringLiteral("live.cst"));
+  WriteCostFile(file, 1.0);
+  TFormKorvane &form = Start({file});
+  const double price = form.Report().Price;
+  WriteCostFile(file, 2.0);
+  form.ActionSolve->trigger();
+  EXPECT_DOUBLE_EQ(form.Report().Price, price);
+  form.ButtonSolve->click();
+  EXPECT_DOUBLE_EQ(form.Report().Price, price * 2.0);
+  EXPECT_EQ(form.ActionSolve->shortcut(), QKeySequence(Qt::Key_F9));
+}
+
+TEST_F(TFormTest, CopyPutsTheBillLineOnTheClipboardWithoutSolving) {
+  TFormKorvane &form = Start();
+  QGuiApplication::clipboard()->clear();
+  form.ActionCopy->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QStringLiteral("StraightRect (Erection=Exclude, Brackets=Exclude, Insulation=None)\r\n"
+                           "\t-\t600  500  2.400\r\n"));
+  // A changed cell that was never committed is not in the copy.
+  form.GridDimensions->SetData(1, 1, Variant(900.0));
+  form.ActionCopy->trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("600  500  2.400\r\n")));
+}
+
+TEST_F(TFormTest, SaveAndOpenAnItemFile) {
+  TFormKorvane &form = Start();
+  const QString file = TempFile(QStringLiteral("items.kvd"));
+  dialogs.answers = {file};
+  form.ActionSave->trigger();
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Korvane File (*.kvd)"));
+  EXPECT_EQ(dialogs.asked[0].defaultSuffix, QStringLiteral("kvd"));
+  EXPECT_EQ(dialogs.asked[0].proposed, QStringLiteral("Default.kvd"));
+  EXPECT_TRUE(ReadBytes(file).contains("[Straight Rectangular]\r\nWidth=600\r\n"));
+  EXPECT_EQ(World().ItemFileName, file.toStdString());
+
+  // Change values of two types, then open the saved file again.
+  World().Catalogue.ItemValues[dtTaper][4] = Variant(1.8);
+  form.GridDimensions->SetData(1, 1, Variant(1000.0));
+  form.GridDimensions->Rows().DoSetData(1, 1);
+  EXPECT_EQ(Details(1), "1000mm x 500mm  2.400m");
+  dialogs.answers = {QString()};
+  form.ActionOpen->trigger(); // cancelled: nothing changes
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "1000");
+  dialogs.answers = {file};
+  form.ActionOpen->trigger();
+  EXPECT_EQ(dialogs.asked.last().filter, QStringLiteral("Korvane file (*.kvd)"));
+  EXPECT_EQ(dialogs.asked.last().proposed, file);
+  EXPECT_EQ(form.GridDimensions->Cells(1, 1), "600");
+  EXPECT_EQ(Details(1), "600mm x 500mm  2.400m");
+  EXPECT_NE(World().Catalogue.ItemValues[dtTaper][4], Variant(1.8));
+  EXPECT_EQ(World().Catalogue.CurrentType, dtStraightRect);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
+  return false;
+}
+
+TEST_F(TFormTest, AFailedItemSaveKeepsTheOldFileAndSaysWhy) {
+  TFormKorvane &form = Start();
+  const QString file = TempFile(QStringLiteral("kept.kvd"));
+  const QByteArray old = "[Straight Rectangular]\r\nWidth=750\r\n\r\n";
+  WriteBytes(file, old);
+  dialogs.answers = {file};
+  SetWriteFaultHook(&FailEveryWrite);
+  form.ActionSave->trigger();
+  SetWriteFaultHook(nullptr);
+  EXPECT_EQ(ReadBytes(file), old);
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.messages[0].kind, TMsgKind::Error);
+  EXPECT_FALSE(messages.messages[0].text.empty());
+}
+
+TEST_F(TFormTest, ComingBackToTheWindowShowsTheFirstRowOfTheDimensions) {
+  TFormKorvane &form = Start();
+  form.PageControl1->setCurrentIndex(1);
+  form.GridDimensions->FocusCell(1, 3);
+  form.FormActivate();
+  EXPECT_EQ(form.PageControl1->currentIndex(), 0);
+  EXPECT_EQ(form.GridDimensions->Row(), 1);
+  EXPECT_FALSE(form.ActionReport->isVisible());
+  EXPECT_TRUE(form.ActionClose->isVisible());
+}
+
+TEST_F(TFormTest, ABadCellEndsInBadDataAndKeepsTheLastCopy) {
+  TFormKorvane &form = Start();
+  const QString copied = [&] {
+    form.ActionCopy->trigger();
+    return QGuiApplication::clipboard()->text();
+  }();
+  form.GridDimensions->SetCells(1, 1, "wide");
+  form.GridDimensions->Rows().DoSetData(1, 1);
+  EXPECT_EQ(form.StatusText(), QStringLiteral("Bad data..."));
+  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("Straight Rectangular"));
+  form.ActionCopy->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+}
+
+} // namespace
+} // namespace korvane::test

@@ -1,0 +1,64 @@
+#pragma once
+// A main window under test: a world priced with the staged data, messages
+// recorded instead of shown, file dialogs answered by the test, and the
+// current folder set to the staged program folder, so the default cost file
+// "../Data Files/Default.cst" resolves as it does for the real program.
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "app/ui/FileDialogs.h"
+#include "app/ui/FormKorvane.h"
+#include "app/ui/KorvaneWorld.h"
+#include "base/MessageSink.h"
+#include "tests/app_ui/UiTestEnv.h"
+
+namespace korvane::test {
+
+// Answers every file dialog with the next queued name ("" cancels) and
+// remembers what it was asked.
+class TScriptedDialogs : public TFileDialogs {
+public:
+  QStringList answers;
+  QList<TFileDialogRequest> asked;
+  QString OpenFileName(QWidget *, const TFileDialogRequest &request) override;
+  QString SaveFileName(QWidget *, const TFileDialogRequest &request) override;
+
+private:
+  QString next(const TFileDialogRequest &request);
+};
+
+class TFormTest : public TUiTest {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A new window over a fresh world, as a new run of the program.
+  TFormKorvane &Start(const QStringList &arguments = {});
+  // Closes the window as the user does, which writes the settings.
+  void Close();
+
+  static QString StageDir() { return QStringLiteral(KORVANE_STAGE_DIR); }
+  static QString DefaultCostPath() {
+    return StageDir() + QStringLiteral("/Data Files/Default.cst");
+  }
+  // A file in the test's own folder.
+  QString TempFile(const QString &name) const { return ConfigHome() + QLatin1Char('/') + name; }
+  QString SettingsFile() const;
+
+  TFormKorvane &Form() { return *form_; }
+  TKorvaneWorld &World() { return *world_; }
+  std::string Details(std::size_t line) const;
+
+  TRecordingSink messages;
+  TScriptedDialogs dialogs;
+
+private:
+  QString savedDir_;
+  std::unique_ptr<TKorvaneWorld> world_;
+  std::unique_ptr<TFormKorvane> form_;
+};
+
+} // namespace korvane::test
