@@ -100,6 +100,18 @@ TEST(RoundUp, WholeQuotientsStayWholeDespiteDoubleNoise) {
   EXPECT_GT(16.8 / 2.4, 7.0); // the noise the rule is there for
 }
 
+TEST(RoundUp, ToleranceIsRelativeToTheWholeNumber) {
+  const struct {
+    double x, whole;
+  } cases[] = {{7 * (1 + 5e-10), 7},
+               {7 * (1 - 5e-10), 7},
+               {7 * (1 + 2e-9), 8},
+               {1e6 * (1 + 5e-10), 1e6},
+               {1e6 * (1 + 2e-9), 1e6 + 1}};
+  for (const auto &c : cases)
+    EXPECT_EQ(RoundUp(c.x), c.whole) << c.x;
+}
+
 TEST(RoundUp, NonFiniteQuotientIsAnEngineError) {
   EXPECT_THROW(RoundUp(std::numeric_limits<double>::quiet_NaN()), EEngineError);
   EXPECT_THROW(RoundUp(std::numeric_limits<double>::infinity()), EEngineError);
