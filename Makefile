@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench format clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -27,8 +27,47 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# The whole test suite under the address and undefined-behaviour sanitizers,
+# leak checking on. Core tests only: the desktop tests under ASan take longer
+# than the rest of CI put together (ASAN_UI=ON adds them, with the leak
+# suppressions for the libraries under Qt). GCC's maybe-uninitialized warning
+# gives false alarms on sanitizer-instrumented code and is left out here.
+ASAN_BUILD ?= build-asan
+ASAN_UI ?= OFF
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer
+test-asan: deps
+	@test -f $(ASAN_BUILD)/CMakeCache.txt || cmake -S . -B $(ASAN_BUILD) \
+	  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_BUILD_TYPE=Debug \
+	  -DKORVANE_BUILD_UI=$(ASAN_UI) -DKORVANE_BUILD_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZE) -Wno-maybe-uninitialized" \
+	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets under fuzz/, built with clang and libFuzzer. fuzz-smoke
+# runs each for FUZZ_SECONDS from its corpus; `make fuzz FUZZ_TARGETS=...
+# FUZZ_SECONDS=600` is a long session (every target when none is named).
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 5
+FUZZ_TARGETS ?=
+fuzz-build:
+	@scripts/deps.sh clang libclang-rt-14-dev
+	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S . -B $(FUZZ_BUILD) \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_FUZZ=ON \
+	  -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF -DKORVANE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+
+fuzz-smoke: fuzz-build
+	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz: fuzz-build
+	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -10,6 +10,8 @@ namespace korvane {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Repeated names are listed once; a set keeps that linear for any file.
 std::string LowerCopy(std::string_view s) {
   std::string out(s);
@@ -18,12 +20,14 @@ std::string LowerCopy(std::string_view s) {
 }
 
 // A line end inside a name or value would split it into two lines on the next
-// load; a blank keeps the rest of the file intact.
+// load; a blank keeps the rest of the file intact. Trimmed after the
+// replacement, so a value ending in a line break reads back from memory as it
+// will from the file.
 std::string OneLine(std::string_view s) {
-  std::string out(TrimBlanks(s));
+  std::string out(s);
   std::replace_if(
       out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-  return out;
+  return std::string(TrimBlanks(out));
 }
 
 // Blank lines at the end of a block are dropped on load because every save
@@ -45,7 +49,7 @@ void TIniStore::Parse(std::string_view bytes) {
   Clear();
   std::vector<Line> *target = &preamble_;
   // A byte order mark some editors put in front would hide the first section.
-  std::size_t pos = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  std::size_t pos = bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   while (pos < bytes.size()) {
     std::size_t end = bytes.find_first_of("\r\n", pos);
     if (end == std::string_view::npos)
@@ -90,6 +94,10 @@ std::string TIniStore::Serialize() const {
     }
   };
   writeLines(preamble_);
+  // A file's leading byte order mark is dropped on load; a first line that
+  // itself starts with one keeps it only behind another.
+  if (std::string_view(out).starts_with(kByteOrderMark))
+    out.insert(0, kByteOrderMark);
   for (const Section &section : sections_) {
     out += '[';
     out += section.name;

@@ -124,6 +124,12 @@ bool DecomposeFast(double value, TDigits &out) {
 void DecomposeReliable(double value, TDigits &out) {
   if (!DecomposeFast(value, out))
     Decompose(value, kReliableDigits, out);
+  // The few values within half a unit of the 15th digit below the largest
+  // double would round to a number above it, which no reader takes back:
+  // they keep the largest 15-digit form that still is a double.
+  static constexpr char kLargest[] = "179769313486231";
+  if (out.exp == 308 && std::string_view(out.d, kReliableDigits) > kLargest)
+    std::copy(kLargest, kLargest + kReliableDigits, out.d);
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the digit

@@ -58,6 +58,18 @@ TEST(IniStore, ValuesWithLineBreaksCannotSplitTheFile) {
   EXPECT_EQ(back.Read("S", "k"), "one  [Evil] x=1");
 }
 
+// Found by fuzzing: a value ending in a line break read back from memory with
+// a trailing blank that the saved file no longer had.
+TEST(IniStore, WrittenValueReadsTheSameBeforeAndAfterSaving) {
+  for (const char *value : {"  new value\r\n", "\nx\n", "\r\n", "a\t\r"}) {
+    TIniStore ini;
+    ini.Write("S", "k", value);
+    TIniStore back;
+    back.Parse(ini.Serialize());
+    EXPECT_EQ(ini.Read("S", "k"), back.Read("S", "k")) << value;
+  }
+}
+
 TEST(IniStore, EraseSectionAndClear) {
   TIniStore ini;
   ini.Parse("[A]\nx=1\n[B]\ny=2\n[a]\nz=3\n");
@@ -72,6 +84,18 @@ TEST(IniStore, ByteOrderMarkDoesNotHideTheFirstSection) {
   TIniStore ini;
   ini.Parse("\xEF\xBB\xBF[A]\nx=1\n");
   EXPECT_EQ(ini.Read("A", "x"), "1");
+}
+
+// Found by fuzzing: a first line starting with a second mark lost it, and
+// the line after it, on every save.
+TEST(IniStore, SecondByteOrderMarkSurvivesSaving) {
+  TIniStore ini;
+  ini.Parse("\xEF\xBB\xBF\xEF\xBB\xBF[A]\nx=1\n");
+  const std::string once = ini.Serialize();
+  TIniStore back;
+  back.Parse(once);
+  EXPECT_FALSE(back.HasSection("A"));
+  EXPECT_EQ(back.Serialize(), once);
 }
 
 TEST(IniStore, AnyBytesParseAndSurviveASecondRound) {

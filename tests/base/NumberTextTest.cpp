@@ -123,6 +123,19 @@ TEST(FormatGeneral, MatchesPrintfOverManyMagnitudes) {
   }
 }
 
+// Found by fuzzing: the 15-digit forms of the values just below the largest
+// double rounded above it, so a saved price or size no longer read back.
+TEST(FormatGeneral, LargestValuesReadBack) {
+  for (double x : {1.7976931348623157e308, 1.7976931348623153e308, -1.797693134862316e308}) {
+    double back = 0;
+    EXPECT_TRUE(ReadNumber(FormatGeneral(x), back)) << FormatGeneral(x);
+    EXPECT_TRUE(ReadNumber(FormatFixed(x, 2), back)) << x;
+  }
+  EXPECT_EQ(FormatGeneral(1.7976931348623157e308), "1.79769313486231e+308");
+  EXPECT_EQ(FormatGeneral(1.79769313486231e308), "1.79769313486231e+308");
+  EXPECT_EQ(FormatGeneral(1.7976931348623e308), "1.7976931348623e+308");
+}
+
 TEST(ReadNumber, AcceptsTheNumberForms) {
   const std::pair<const char *, double> cases[] = {
       {"0", 0},

@@ -1,0 +1,14 @@
+# The fuzz targets and the libraries each needs. Included by fuzz/ (libFuzzer
+# builds) and tests/hardening/ (corpus replay in the normal build), each of
+# which defines korvane_fuzz_target(name LIBS ...). Targets of folders that
+# are not built are left out.
+korvane_fuzz_target(fuzz_cost_file LIBS korvane_costs)
+korvane_fuzz_target(fuzz_factory_prices LIBS korvane_costs)
+korvane_fuzz_target(fuzz_fittings_ini LIBS korvane_costs)
+korvane_fuzz_target(fuzz_ini_store LIBS korvane_base)
+korvane_fuzz_target(fuzz_number_text LIBS korvane_base)
+korvane_fuzz_target(fuzz_format LIBS korvane_base)
+if(TARGET korvane_bill)
+  korvane_fuzz_target(fuzz_bill_lexer LIBS korvane_bill)
+  korvane_fuzz_target(fuzz_bill_scanner LIBS korvane_bill)
+endif()
