@@ -37,6 +37,10 @@ QString TSingleInstance::LockFilePath() const {
   return QDir(lockDir_).filePath(name_ + QStringLiteral(".lock"));
 }
 
+QString TSingleInstance::SocketPath() const {
+  return QDir(lockDir_).filePath(name_);
+}
+
 bool TSingleInstance::Claim() {
   if (server_)
     return true;
@@ -54,11 +58,11 @@ bool TSingleInstance::Claim() {
   lock_ = std::move(lock);
   // A copy that crashed leaves its socket file behind; we hold the lock, so
   // any socket of this name is such a leftover.
-  QLocalServer::removeServer(name_);
+  QLocalServer::removeServer(SocketPath());
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   connect(server_, &QLocalServer::newConnection, this, &TSingleInstance::readRequest);
-  server_->listen(name_);
+  server_->listen(SocketPath());
   return true;
 }
 
@@ -67,7 +71,7 @@ bool TSingleInstance::SignalFirst(int timeoutMs) {
   clock.start();
   for (;;) {
     QLocalSocket socket;
-    socket.connectToServer(name_);
+    socket.connectToServer(SocketPath());
     if (socket.waitForConnected(qMax(1, timeoutMs - static_cast<int>(clock.elapsed())))) {
       socket.write(kActivateRequest);
       const bool sent = socket.waitForBytesWritten(qMax(1, timeoutMs));

@@ -29,6 +29,9 @@ public:
 
   const QString &Name() const { return name_; }
   QString LockFilePath() const;
+  // The socket lives beside the lock, in the user's own folder: a name in
+  // the shared temporary folder would meet other users' copies.
+  QString SocketPath() const;
 
   // True when no other copy runs: this one now holds the lock and listens
   // for later copies. False when another copy holds it.
