@@ -62,15 +62,22 @@ bool EnterNumber(TEntryRows &rows, int row, const TNumField &field, std::string_
 bool EnterItem(TEntryRows &rows, int row, const TEnumField &field, std::string_view key,
                std::string_view text, std::string &error) {
   const auto &items = field.Items();
+  std::size_t found = items.size();
+  for (std::size_t i = 0; i < items.size() && found == items.size(); ++i)
+    if (SameItem(items[i], text))
+      found = i;
+  // A number picks the item of equal value ("1" is "1.0").
   double number = 0;
-  const bool numeric = ReadNumber(text, number);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    double itemNumber = 0;
-    if (SameItem(items[i], text) ||
-        (numeric && ReadNumber(items[i], itemNumber) && itemNumber == number)) {
-      rows.SetData(1, row, Variant(static_cast<std::int32_t>(i)));
-      return true;
+  if (found == items.size() && ReadNumber(text, number)) {
+    for (std::size_t i = 0; i < items.size() && found == items.size(); ++i) {
+      double itemNumber = 0;
+      if (ReadNumber(items[i], itemNumber) && itemNumber == number)
+        found = i;
     }
+  }
+  if (found < items.size()) {
+    rows.SetData(1, row, Variant(static_cast<std::int32_t>(found)));
+    return true;
   }
   error = Named(key, text) + " is not one of: ";
   for (std::size_t i = 0; i < items.size(); ++i) {

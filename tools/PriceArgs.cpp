@@ -139,7 +139,9 @@ Options:
   --json            print one JSON object: type, values (property key to the
                     number read; choices as item indexes), price, area,
                     insulation_area, weight, centre_length, gauge, flange,
-                    details, status, rates, summary, bill
+                    details, status, rates, summary, bill; after "Bad
+                    data..." gauge and flange are null, and so are rates,
+                    summary and bill
   --batch FILE      price one item per line of FILE ("-": standard input),
                     written TYPE KEY=VALUE ... as above; quotes keep blanks
                     inside a value; empty lines and lines starting with '#'

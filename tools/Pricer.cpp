@@ -1,5 +1,7 @@
 #include "tools/Pricer.h"
 
+#include <filesystem>
+
 #include "app/ItemFile.h"
 #include "base/FileIO.h"
 #include "costs/CostFile.h"
@@ -31,6 +33,13 @@ TPricer::TPricer() : costs_(DefaultCosts()), engine_{{}, {}, &costs_, &prices_} 
 bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
   const std::string dataDir =
       setup.DataDir ? WithSlash(*setup.DataDir) : SharedDataFolder(setup.ProgramDir);
+  // A folder named by hand that is not there is a typing slip, not a price
+  // list without prices.
+  std::error_code ec;
+  if (setup.DataDir && !std::filesystem::is_directory(*setup.DataDir, ec)) {
+    error = "data folder '" + *setup.DataDir + "' does not exist";
+    return false;
+  }
   bool ended = false;
   if (!ReadFittingsIni(prices_, dataDir, sink_, [&ended] { ended = true; }) || ended) {
     error = LastMessage(sink_) + " (" + dataDir + kFittingsIniName + ")";

@@ -1,6 +1,11 @@
 // The item line of the command-line pricer and how its values reach the rows.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
 #include "app/ItemRowSet.h"
 #include "tools/ItemLine.h"
 #include "tools/ItemValueEntry.h"
@@ -161,6 +166,68 @@ TEST(JsonText, StringsAreEscapedAndUtf8PassesThrough) {
   out.clear();
   AppendCsvField(out, "R1,234.00  [\"x\"]");
   EXPECT_EQ(out, "\"R1,234.00  [\"\"x\"\"]\"");
+}
+
+TEST(JsonText, NumbersReadBackAsTheSameDouble) {
+  std::vector<double> values = {0.6,     2.4,        -0.5,   0.05,  1234.5678, 443.5756,
+                                1e-5,    0.1 + 0.2,  1e300,  -7.25, 0.0001,    99999999999.9,
+                                1.0 / 3, 123456.789, 5e-324, 3e15};
+  std::uint64_t seed = 7;
+  for (int i = 0; i < 2000; ++i) {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    values.push_back(static_cast<double>(seed >> 20) / static_cast<double>(1 + (seed & 0xffff)));
+    values.push_back(static_cast<double>(seed % 100000) / 1000);
+  }
+  for (double value : values) {
+    std::string out;
+    AppendJsonNumber(out, value);
+    double back = 0;
+    const auto res = std::from_chars(out.data(), out.data() + out.size(), back);
+    ASSERT_EQ(res.ptr, out.data() + out.size()) << out;
+    ASSERT_EQ(back, value) << out;
+    ASSERT_EQ(out.find_first_not_of("0123456789.-e+"), std::string::npos) << out;
+  }
+  std::string out;
+  AppendJsonNumber(out, 0.05);
+  out += ' ';
+  AppendJsonNumber(out, -7.25);
+  EXPECT_EQ(out, "0.05 -7.25");
+}
+
+// The escaping skips plain runs eight bytes at a time; every byte value at
+// every position must still come out as the byte-by-byte rule says.
+TEST(JsonText, EscapingMatchesTheByteRuleEverywhere) {
+  const auto reference = [](std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+      char buf[8];
+      if (c == '"' || c == '\\') {
+        out += '\\';
+        out += static_cast<char>(c);
+      } else if (c == '\n') {
+        out += "\\n";
+      } else if (c == '\r') {
+        out += "\\r";
+      } else if (c == '\t') {
+        out += "\\t";
+      } else if (c < 0x20) {
+        std::snprintf(buf, sizeof buf, "\\u%04x", c);
+        out += buf;
+      } else {
+        out += static_cast<char>(c);
+      }
+    }
+    return out;
+  };
+  for (int value = 0; value < 256; ++value) {
+    for (std::size_t at = 0; at < 19; ++at) {
+      std::string text(19, 'a');
+      text[at] = static_cast<char>(value);
+      std::string out;
+      AppendJsonEscaped(out, text);
+      ASSERT_EQ(out, reference(text)) << value << " at " << at;
+    }
+  }
 }
 
 } // namespace
