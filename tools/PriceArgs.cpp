@@ -134,7 +134,9 @@ Options:
   --costs FILE      cost file (default: "../Data Files/Default.cst" beside the
                     program folder); a file that does not load is an error
   --data-dir DIR    folder holding Fittings.ini (default: the maker's shared
-                    data folder, "Common Files" beside the program folder)
+                    data folder, which in the installed layout is "Common
+                    Files" beside the program folder); without Fittings.ini
+                    there, round fittings cost nothing
   --item-file F     start every type from the values in item file F (.kvd)
   --json            print one JSON object: type, values (property key to the
                     number read; choices as item indexes), price, area,

@@ -31,6 +31,16 @@ struct TChunk {
   bool done = false;
 };
 
+// memchr finds line ends many bytes at a time.
+std::size_t CountLines(std::string_view text) {
+  std::size_t count = 0;
+  for (const char *p = text.data(), *end = p + text.size();
+       (p = static_cast<const char *>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
+       ++p)
+    ++count;
+  return count;
+}
+
 void AppendError(std::string &out, std::size_t lineNo, TBatchFormat format,
                  std::string_view error) {
   if (format == TBatchFormat::Csv)
@@ -133,8 +143,7 @@ private:
     chunk->input.assign(pending_, 0, size);
     pending_.erase(0, size);
     chunk->firstLine = nextLine_;
-    nextLine_ +=
-        static_cast<std::size_t>(std::count(chunk->input.begin(), chunk->input.end(), '\n'));
+    nextLine_ += CountLines(chunk->input);
     if (!chunk->input.empty() && chunk->input.back() != '\n')
       ++nextLine_;
     return chunk;
