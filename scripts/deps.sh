@@ -2,8 +2,9 @@
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that already has everything pays for one dpkg query and no more.
 set -euo pipefail
+# fonts-liberation: Arial's metrics, which the printed price list is laid out for.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format)
+  qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format fonts-liberation)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do

@@ -1,6 +1,7 @@
 #include "costs/ui/SpiralPriceListPrint.h"
 
 #include <QDate>
+#include <QFontInfo>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -74,10 +75,27 @@ TEST(PriceListColumns, DiameterColumnIsTwoThirdsOfAStep) {
     EXPECT_EQ(PriceListColumnBoundaries(c.left, c.right, c.n), c.boundaries) << c.n;
 }
 
-// A3 leaves room for 32 rows whatever font stands in for Arial on the machine.
-TEST_F(PriceListPrintTest, PrintsThreePagesWithCentredHeadingsAndFlushPrices) {
+// The list is laid out for Arial's metrics; a stand-in with taller lines
+// (Nimbus Sans, say) spills every group onto a second sheet. Debian's
+// fonts-liberation is metric-compatible and is installed by scripts/deps.sh.
+void ExpectArialMetrics() {
+  QFont arial(QStringLiteral("Arial"));
+  arial.setPointSize(15);
+  const QString family = QFontInfo(arial).family();
+  ASSERT_TRUE(family.startsWith(QLatin1String("Arial")) ||
+              family.startsWith(QLatin1String("Liberation Sans")))
+      << "\"Arial\" is drawn in " << family.toStdString()
+      << "; install fonts-liberation (scripts/deps.sh)";
+}
+
+class PriceListPaperTest : public PriceListPrintTest,
+                           public ::testing::WithParamInterface<QPageSize::PageSizeId> {};
+
+// Each group fits one sheet of the usual office papers.
+TEST_P(PriceListPaperTest, PrintsThreePagesWithCentredHeadingsAndFlushPrices) {
+  ASSERT_NO_FATAL_FAILURE(ExpectArialMetrics());
   QByteArray pdf;
-  const QPageSize paper(QPageSize::A3);
+  const QPageSize paper(GetParam());
   const QSize pixels = paper.sizePixels(300);
   const TPriceListLayout layout = LayOut(paper, &pdf);
   EXPECT_EQ(layout.pages, 3);
@@ -120,8 +138,11 @@ TEST_F(PriceListPrintTest, PrintsThreePagesWithCentredHeadingsAndFlushPrices) {
   EXPECT_EQ(cells, (std::array<int, 3>{32 * 5, 32 * 4, 32 * 5}));
 }
 
+INSTANTIATE_TEST_SUITE_P(OfficePaper, PriceListPaperTest,
+                         ::testing::Values(QPageSize::A4, QPageSize::Letter));
+
 TEST_F(PriceListPrintTest, RowsHoldFactoredPricesAndTheFooterTheDate) {
-  const TPriceListLayout layout = LayOut(QPageSize(QPageSize::A3));
+  const TPriceListLayout layout = LayOut(QPageSize(QPageSize::A4));
   QStringList footers;
   QString nippleRow29, diaRow29;
   for (const TLaidText &t : layout.texts) {
@@ -175,12 +196,13 @@ TEST_F(PriceListPrintTest, AShortPageContinuesWithoutHeadingsAndEachGroupStartsF
 }
 
 TEST_F(PriceListPrintTest, PrintsThroughTheDeviceItIsGivenWithTheJobTitle) {
+  ASSERT_NO_FATAL_FAILURE(ExpectArialMetrics());
   TRecordingSink sink;
   QString title;
   const QString path = File("job.pdf");
   const bool ok = PrintSpiralPriceList(table, costs, sink, [&](const QString &t) {
     title = t;
-    return std::unique_ptr<QPagedPaintDevice>(Writer(path, QPageSize(QPageSize::A3)));
+    return std::unique_ptr<QPagedPaintDevice>(Writer(path, QPageSize(QPageSize::A4)));
   });
   EXPECT_TRUE(ok);
   EXPECT_TRUE(sink.messages.empty());
