@@ -372,7 +372,9 @@ void TScrivelForm::closeEvent(QCloseEvent *event) {
 
 void TScrivelForm::hideEvent(QHideEvent *event) {
   QMainWindow::hideEvent(event);
-  if (modalLoop_)
+  // The window system hides a window it minimises; the window is still open
+  // then, and whoever waits for it must go on waiting.
+  if (modalLoop_ && !event->spontaneous())
     modalLoop_->quit();
 }
 

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHideEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <deque>
 
@@ -345,6 +347,27 @@ TEST_F(ScrivelFormTest, EditFittingsIniLoadsTheSharedFileAndWaitsForTheClose) {
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->FileName(), File("Fittings.ini"));
   EXPECT_EQ(form->Editor()->text(), "[Nipple]\nd100=12.5\nd125=13\n");
+}
+
+TEST_F(ScrivelFormTest, MinimisingTheWindowDoesNotEndTheWait) {
+  test::WriteAll(File("Fittings.ini"), kIni);
+  auto form = MakeForm();
+  bool returned = false;
+  bool stillWaiting = false;
+  QTimer::singleShot(0, form.get(), [&] {
+    // What the window system sends when the user minimises the window.
+    QHideEvent minimised;
+    QSpontaneKeyEvent::setSpontaneous(&minimised);
+    QCoreApplication::instance()->notify(form.get(), &minimised); // sendEvent clears the flag
+    QTimer::singleShot(0, form.get(), [&] {
+      stillWaiting = !returned;
+      form->close();
+    });
+  });
+  EditFittingsIni(*form, Dir());
+  returned = true;
+  EXPECT_TRUE(stillWaiting);
+  EXPECT_FALSE(form->isVisible());
 }
 
 } // namespace
