@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
 
 #include "controls/ui/TFmtEdit.h"
@@ -159,6 +161,53 @@ TEST_F(FmtEditTest, FocusLossWithAClampedValueTakesTheFocusBack) {
   EXPECT_EQ(edit->text(), "950");
   EXPECT_EQ(beeps, 1);
   EXPECT_TRUE(other->hasFocus());
+}
+
+TEST_F(FmtEditTest, AClampedValueKeepsItsDialogOpenUntilTheUserHasSeenIt) {
+  QDialog dialog;
+  auto *layout = new QVBoxLayout(&dialog);
+  auto *width = new TFmtEdit(&dialog);
+  auto *ok = new QPushButton("OK", &dialog);
+  layout->addWidget(width);
+  layout->addWidget(ok);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  width->SetFormatStr("%0.0f");
+  width->SetRangeLo(100);
+  width->SetRangeHi(2400);
+  ShowActive(dialog);
+  auto retype = [&](const char *text) {
+    width->setFocus(Qt::OtherFocusReason);
+    Settle();
+    width->selectAll();
+    Type(text);
+  };
+
+  // Enter on a clamped value is the edit's own: the default button stays put.
+  retype("5000");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(width->text(), "2400");
+
+  // A press on OK takes the focus, the clamp takes it back before the
+  // release, so the button does not click over the clamped value.
+  retype("9000");
+  QTest::mousePress(ok, Qt::LeftButton);
+  Settle();
+  QTest::mouseRelease(ok, Qt::LeftButton);
+  Settle();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(width->hasFocus());
+  EXPECT_EQ(width->text(), "2400");
+  EXPECT_EQ(beeps, 2);
+
+  // A valid value lets Enter reach the default button.
+  retype("950");
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(width->text(), "950");
+  EXPECT_EQ(beeps, 2);
 }
 
 TEST_F(FmtEditTest, UnmodifiedTextIsLeftAloneOnCommit) {
