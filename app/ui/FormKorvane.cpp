@@ -208,6 +208,8 @@ void TFormKorvane::createPages() {
   Memo1 = new QPlainTextEdit;
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
+  // A report rewritten on every change has nothing to undo.
+  Memo1->setUndoRedoEnabled(false);
   Memo1->setFrameStyle(QFrame::NoFrame);
   TabSheet1 = page(QStringLiteral("Dimensions"), GridDimensions);
   TabSheet2 = page(QStringLiteral("Options"), GridOptions);
