@@ -1,6 +1,9 @@
 #include "app/ui/HelpMenu.h"
 #include "app/ui/ContactDetails.h"
 #include "tests/app_ui/UiTestEnv.h"
+#ifdef KORVANE_HAVE_PRICER
+#include "tools/PriceArgs.h"
+#endif
 
 #include <QFile>
 #include <QRegularExpression>
@@ -68,6 +71,30 @@ TEST(HelpPageTest, StagedPageCoversEveryItemTypeAndStaysOffline) {
   }
   EXPECT_GE(count, 15);
 }
+
+#ifdef KORVANE_HAVE_PRICER
+// The page's command-line section keeps up with the pricer: every option and
+// environment variable its own usage text names is explained on the page.
+TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
+  QFile page(QStringLiteral(KORVANE_SOURCE_DIR "/data/help/Korvane.htm"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(page.readAll());
+  const qsizetype from = html.indexOf(QStringLiteral("<h2 id=\"cli\">"));
+  ASSERT_GE(from, 0);
+  const QString section = html.mid(from, html.indexOf(QStringLiteral("<h2 "), from + 1) - from);
+
+  const std::string_view usage = PriceUsage();
+  const QString text = QString::fromUtf8(usage.data(), qsizetype(usage.size()));
+  QSet<QString> names;
+  auto found =
+      QRegularExpression(QStringLiteral("--[a-z][a-z-]*|KORVANE_[A-Z_]+")).globalMatch(text);
+  while (found.hasNext())
+    names.insert(found.next().captured(0));
+  EXPECT_GE(names.size(), 10);
+  for (const QString &name : names)
+    EXPECT_TRUE(section.contains(QStringLiteral("<code>") + name)) << name.toStdString();
+}
+#endif
 
 } // namespace
 } // namespace korvane
