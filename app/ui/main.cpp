@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/ui/CostEditor.h"
 #include "app/ui/FormKorvane.h"
 #include "app/ui/SingleInstance.h"
 #include "app/ui/StartUp.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[]) {
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   services.Arguments = arguments;
+  services.CostFileEditor = MakeCostEditor(start.Folders.ProgramDir, start.Folders.SharedDataDir);
   TFormKorvane form(world, std::move(services));
   QObject::connect(&guard, &TSingleInstance::Activate, &form, [&form] { BringToFront(&form); });
   form.setWindowIcon(ProgramIcon());

@@ -1,15 +1,18 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
+#include "app/ui/CostEditor.h"
 #include "app/ui/FormKorvane.h"
 #include "base/FileIO.h"
 #include "controls/ui/EntryGrid.h"
@@ -231,6 +234,29 @@ TEST_F(TFormTest, TheCostFileButtonChoosesAFileOrLeavesTheRow) {
   EXPECT_EQ(World().LastCostFile, chosen.toStdString());
   EXPECT_EQ(World().CurrentCosts.Markup, 3.0);
   EXPECT_EQ(Details(3), chosen.toStdString() + "    ");
+}
+
+TEST_F(TFormTest, TheCostFileButtonOpensTheCostEditorOverTheLiveCosts) {
+  TFormKorvane &form =
+      Start({}, MakeCostEditor(StageDir() + QStringLiteral("/Korvane/"),
+                               StageDir() + QStringLiteral("/Common Files/"), SettingsFile()));
+  QString shown;
+  bool insertEnabled = true;
+  onModal = [&](QWidget *w) {
+    shown = w->metaObject()->className();
+    if (auto *insert = w->findChild<QPushButton *>(QStringLiteral("InsertBtn")))
+      insertEnabled = insert->isEnabled();
+    World().CostFileName = "changed-inside.cst"; // what the editor may do
+    static_cast<QDialog *>(w)->reject();
+  };
+  form.show();
+  form.GridOptions->FocusCell(1, 1);
+  form.GridOptions->PropEditorButton()->click();
+  EXPECT_EQ(shown, QStringLiteral("korvane::TPricesDlg"));
+  EXPECT_FALSE(insertEnabled) << "the window has no bill to insert into";
+  // Cancelled: the editor put its backup back, and the row keeps its text.
+  EXPECT_EQ(World().CostFileName, kDefaultCost);
+  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
 }
 
 TEST_F(TFormTest, F9SolvesWithTheCostsInMemoryTheSolveButtonReloadsTheFile) {

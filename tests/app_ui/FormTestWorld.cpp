@@ -31,7 +31,7 @@ void TFormTest::TearDown() {
   TUiTest::TearDown();
 }
 
-TFormKorvane &TFormTest::Start(const QStringList &arguments) {
+TFormKorvane &TFormTest::Start(const QStringList &arguments, TCostFileEditor costEditor) {
   form_.reset();
   world_ = std::make_unique<TKorvaneWorld>();
   TRecordingSink fittingsMessages;
@@ -47,6 +47,7 @@ TFormKorvane &TFormTest::Start(const QStringList &arguments) {
   services.Arguments = arguments;
   services.ProgramDir = StageDir() + QStringLiteral("/Korvane/");
   services.UrlOpener = [](const QUrl &) { return true; };
+  services.CostFileEditor = std::move(costEditor);
   form_ = std::make_unique<TFormKorvane>(*world_, std::move(services));
   return *form_;
 }

@@ -36,7 +36,7 @@ protected:
   void TearDown() override;
 
   // A new window over a fresh world, as a new run of the program.
-  TFormKorvane &Start(const QStringList &arguments = {});
+  TFormKorvane &Start(const QStringList &arguments = {}, TCostFileEditor costEditor = {});
   // Closes the window as the user does, which writes the settings.
   void Close();
 
