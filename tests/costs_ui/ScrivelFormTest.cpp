@@ -349,6 +349,24 @@ TEST_F(ScrivelFormTest, EditFittingsIniLoadsTheSharedFileAndWaitsForTheClose) {
   EXPECT_EQ(form->Editor()->text(), "[Nipple]\nd100=12.5\nd125=13\n");
 }
 
+TEST_F(ScrivelFormTest, AfterClosingWithNoTheNextOpeningReadsTheFileAgain) {
+  test::WriteAll(File("Fittings.ini"), kIni);
+  auto form = MakeForm();
+  QTimer::singleShot(0, form.get(), [&] {
+    form->Editor()->setText("[Nipple]\nd100=99\n");
+    answers = {TMsgResult::No};
+    form->close();
+  });
+  EditFittingsIni(*form, Dir());
+  EXPECT_EQ(test::ReadAll(File("Fittings.ini")), kIni);
+
+  QTimer::singleShot(0, form.get(), [&] { form->close(); });
+  EditFittingsIni(*form, Dir());
+  EXPECT_EQ(form->Editor()->text(), "[Nipple]\nd100=12.5\nd125=13\n");
+  EXPECT_FALSE(form->IsModified());
+  EXPECT_EQ(said.size(), 1u) << "only the first closing had anything to ask";
+}
+
 TEST_F(ScrivelFormTest, MinimisingTheWindowDoesNotEndTheWait) {
   test::WriteAll(File("Fittings.ini"), kIni);
   auto form = MakeForm();
