@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "app/ui/CostEditor.h"
@@ -80,6 +82,30 @@ TEST_F(TFormTest, StartValuesShowTheStraightRectangularReport) {
   EXPECT_EQ(form.GridOptions->Cells(1, 2), "No");
   EXPECT_EQ(form.GridOptions->Cells(1, 3), "No");
   EXPECT_FALSE(form.ActionReport->isVisible());
+}
+
+TEST_F(TFormTest, TheToolBarHoldsItsButtonsInOrderWithTheHelpDropDown) {
+  TFormKorvane &form = Start();
+  form.show();
+  QList<QWidget *> shown;
+  for (QAction *action : form.ToolBar1->actions())
+    if (QWidget *w = form.ToolBar1->widgetForAction(action); w && w->isVisibleTo(&form))
+      shown << w;
+  const QList<QWidget *> expected{form.ButtonOpen,  form.ButtonSave,  form.ButtonCopy,
+                                  form.ButtonSolve, form.ToolButton1, form.ButtonClose};
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(form.ActionCopy->toolTip(), QStringLiteral("Copy file to Clipboard..."));
+  EXPECT_EQ(form.ActionSave->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+
+  QStringList menu;
+  for (QAction *item : form.PopupMenu1->actions())
+    menu << (item->isSeparator() ? QStringLiteral("-") : item->text());
+  EXPECT_EQ(menu, (QStringList{QStringLiteral("&Help"), QStringLiteral("&Tarnwell Direct"),
+                               QStringLiteral("-"), QStringLiteral("&About")}));
+  form.ToolButton1->click(); // the button's own part is Help
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0],
+            QUrl::fromLocalFile(StageDir() + QStringLiteral("/Korvane/Help/Korvane.htm")));
 }
 
 TEST_F(TFormTest, MissingCommandLineCostFileFallsBackToTheLastCostFile) {

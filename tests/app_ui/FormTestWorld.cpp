@@ -46,7 +46,10 @@ TFormKorvane &TFormTest::Start(const QStringList &arguments, TCostFileEditor cos
   services.Dialogs = &dialogs;
   services.Arguments = arguments;
   services.ProgramDir = StageDir() + QStringLiteral("/Korvane/");
-  services.UrlOpener = [](const QUrl &) { return true; };
+  services.UrlOpener = [this](const QUrl &url) {
+    opened << url;
+    return true;
+  };
   services.CostFileEditor = std::move(costEditor);
   form_ = std::make_unique<TFormKorvane>(*world_, std::move(services));
   return *form_;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <memory>
 
@@ -54,6 +55,7 @@ protected:
 
   TRecordingSink messages;
   TScriptedDialogs dialogs;
+  QList<QUrl> opened; // what the window asked the desktop to open
 
 private:
   QString savedDir_;
