@@ -7,7 +7,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +57,11 @@ std::string FolderOf(const std::string &path) {
 
 // Creates "<path>.tmp-XXXXXX" exclusively. Done by hand rather than with
 // mkstemp so the new file gets the usual 0666-minus-umask permissions.
+constexpr std::string_view kTempMark = ".tmp-";
+constexpr int kTempSuffix = 6;
+// A temporary file this young may belong to a save that has yet to lock it.
+constexpr std::time_t kStaleSeconds = 60;
+
 int CreateTemp(const std::string &path, std::string &tempPath) {
   static std::atomic<unsigned long long> counter{0};
   static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -65,8 +73,8 @@ int CreateTemp(const std::string &path, std::string &tempPath) {
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     x ^= x >> 31;
-    tempPath = path + ".tmp-";
-    for (int i = 0; i < 6; ++i, x /= 36)
+    tempPath = path + std::string(kTempMark);
+    for (int i = 0; i < kTempSuffix; ++i, x /= 36)
       tempPath += kChars[x % 36];
     const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST)
@@ -99,6 +107,41 @@ bool WriteAll(int fd, const std::string &target, std::string_view bytes) {
     offset += static_cast<std::size_t>(written);
   } while (offset < bytes.size());
   return true;
+}
+
+bool IsTempName(std::string_view name, std::string_view prefix) {
+  if (name.size() != prefix.size() + kTempSuffix || !name.starts_with(prefix))
+    return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                     [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+// A save killed between creating its temporary file and the rename leaves
+// that file behind. The next successful save of the same target clears such
+// leftovers: a save in progress holds a lock on its temporary file, so a file
+// whose lock can be taken (and that is older than a minute) has no writer.
+void RemoveStaleTemps(const std::string &target) {
+  const std::string folder = FolderOf(target);
+  const std::size_t slash = target.rfind('/');
+  const std::string prefix =
+      (slash == std::string::npos ? target : target.substr(slash + 1)) + std::string(kTempMark);
+  DIR *dir = ::opendir(folder.c_str());
+  if (!dir)
+    return;
+  const std::time_t now = std::time(nullptr);
+  while (const dirent *entry = ::readdir(dir)) {
+    if (!IsTempName(entry->d_name, prefix))
+      continue;
+    const std::string path = folder + "/" + entry->d_name;
+    TFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        now - st.st_mtime < kStaleSeconds)
+      continue;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+      ::unlink(path.c_str());
+  }
+  ::closedir(dir);
 }
 
 } // namespace
@@ -174,11 +217,16 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
   // A device or pipe would be replaced by a plain file, not written to.
   if (exists && !S_ISREG(st.st_mode))
     return Fail(error, EINVAL);
+  // The rename would replace a file the user may not write, as if it could be.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    return Fail(error, errno);
 
   std::string tempPath;
   TFd fd(CreateTemp(target, tempPath));
   if (fd.get() < 0)
     return Fail(error, errno);
+  // Held until the file is closed: tells RemoveStaleTemps that it is in use.
+  ::flock(fd.get(), LOCK_EX | LOCK_NB);
   const auto abandon = [&](int code) {
     ::unlink(tempPath.c_str());
     return Fail(error, code);
@@ -196,6 +244,7 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
   TFd dir(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0)
     ::fsync(dir.get());
+  RemoveStaleTemps(target);
   return true;
 }
 

@@ -18,7 +18,10 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
 // renames it over `path`. On any failure the temporary file is removed, the
 // previous file is untouched, and `error` gets the file layer's text. A
 // symbolic link stays a link: the file it points to is replaced. A target
-// that is a folder or another special file fails.
+// that is a folder or another special file fails, and so does one this
+// process may not write (a read-only file). A successful save also removes
+// the temporary files that saves of the same target killed before their
+// rename left behind (those older than a minute whose writer is gone).
 bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error = nullptr);
 
 // A hook for tests: when set, called with the path given to AtomicWriteFile

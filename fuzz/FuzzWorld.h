@@ -17,6 +17,7 @@
 #include "costs/PriceListSource.h"
 #include "engine/Engine.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/NonFinite.h"
 
 namespace korvane::fuzz {
 
@@ -42,22 +43,6 @@ struct TFuzzWorld {
   TFuzzWorld(const TFuzzWorld &) = delete; // the engine points into this world
   TFuzzWorld &operator=(const TFuzzWorld &) = delete;
 };
-
-// "nan", "inf" or "-inf" standing as a word of its own ("Information" and
-// "Insulation" are fine).
-inline bool ShowsNonFinite(std::string_view text) {
-  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
-  for (std::string_view word : {"nan", "inf", "NAN", "INF", "NaN", "Inf"}) {
-    for (std::size_t at = text.find(word); at != std::string_view::npos;
-         at = text.find(word, at + 1)) {
-      const bool before = at > 0 && letter(text[at - 1]);
-      const bool after = at + word.size() < text.size() && letter(text[at + word.size()]);
-      if (!before && !after)
-        return true;
-    }
-  }
-  return false;
-}
 
 // What a solve may leave on screen.
 inline void CheckReport(const TSolveReport &report, bool solved) {
