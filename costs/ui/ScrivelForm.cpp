@@ -217,7 +217,10 @@ bool TScrivelForm::WriteFile(const QString &path) {
     bytes += "\r\n";
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+  // The text goes out in the flush, not the write; a flush that fails (a full
+  // disk) must stop the save, or commit() would put a cut-short file in place.
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+      !file.commit()) {
     ShowError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
     return false;
   }
