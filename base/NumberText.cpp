@@ -3,6 +3,7 @@
 #include "base/AsciiText.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -61,10 +62,6 @@ double Scale(double mag, int k) {
   return k >= 0 ? mag * kPow10[k] : mag / kPow10[-k];
 }
 
-// The 15-digit form without the general-purpose conversion, which is the slow
-// part of a report line: scale the value into [1e14, 1e15) and round to an
-// integer. The scaling is off by at most 1/16, so the result is exact unless
-// the scaled value lies that close to a tie; those few go the slow way.
 // Writes exactly `count` decimal digits of `n` (leading zeros included).
 void WriteDigits(char *to, std::uint32_t n, int count) {
   static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
@@ -81,7 +78,93 @@ void WriteDigits(char *to, std::uint32_t n, int count) {
     to[0] = static_cast<char>('0' + n % 10);
 }
 
-bool DecomposeFast(double value, TDigits &out) {
+// 10^k as integers, up to the largest a 64-bit integer holds.
+constexpr auto kPow10Int = [] {
+  std::array<std::uint64_t, 20> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k)
+    p[k] = p[k - 1] * 10;
+  return p;
+}();
+// Wide enough for a 53-bit mantissa times 5^23; GCC and Clang have it.
+__extension__ typedef unsigned __int128 TUint128;
+
+constexpr std::uint64_t kFifteenDigits = 1000000000000000ull; // 10^15
+
+// 5^k for the exact scaling below.
+constexpr auto kPow5 = [] {
+  std::array<std::uint64_t, 24> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k)
+    p[k] = p[k - 1] * 5;
+  return p;
+}();
+
+// The 15 significant digits of `mag` (in [1e-8, 1e15)) as an integer in
+// [1e14, 1e15), correctly rounded, with `e10` the decimal exponent of the
+// first: mag ~ digits x 10^(e10 - 14). Every number a report shows lies in
+// this range, and there the whole work is integer arithmetic on the exact
+// binary value: mag = m x 2^e, times 10^k = 5^k x 2^k, fits in 128 bits. False
+// only for a value out of the range or lying exactly on a tie of the 15th
+// digit, which the general conversion settles.
+bool FifteenDigits(double mag, std::uint64_t &digits, int &e10) {
+  if (!(mag >= 1e-8 && mag < 1e15))
+    return false;
+  const auto bits = std::bit_cast<std::uint64_t>(mag);
+  const int biased = static_cast<int>(bits >> 52); // mag is positive and normal
+  const std::uint64_t m = (bits & ((1ull << 52) - 1)) | (1ull << 52);
+  const int e = biased - 1075;
+  // floor(log10(mag)) or one less (e2 x log10(2), rounded down).
+  e10 = ((biased - 1023) * 78913) >> 18;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int k = kReliableDigits - 1 - e10;
+    if (k < 0 || k >= static_cast<int>(kPow5.size()))
+      return false;
+    const TUint128 scaled = static_cast<TUint128>(m) * kPow5[k];
+    const int shift = e + k;
+    std::uint64_t whole = 0;
+    bool up = false;
+    if (shift >= 0) {
+      whole = static_cast<std::uint64_t>(scaled << shift);
+    } else {
+      const int s = -shift;
+      if (s >= 127)
+        return false;
+      whole = static_cast<std::uint64_t>(scaled >> s);
+      const TUint128 rest = scaled & ((static_cast<TUint128>(1) << s) - 1);
+      const TUint128 half = static_cast<TUint128>(1) << (s - 1);
+      if (rest == half)
+        return false;
+      up = rest > half;
+    }
+    if (whole >= kFifteenDigits) {
+      ++e10; // the estimate was one too small
+      continue;
+    }
+    if (whole < kFifteenDigits / 10)
+      return false;
+    digits = whole + (up ? 1 : 0);
+    if (digits == kFifteenDigits) {
+      digits /= 10;
+      ++e10;
+    }
+    return true;
+  }
+  return false;
+}
+
+void WriteFifteen(TDigits &out, std::uint64_t digits) {
+  // Two 32-bit halves: 7 + 8 digits, cheaper than 64-bit divisions.
+  WriteDigits(out.d, static_cast<std::uint32_t>(digits / 100000000), 7);
+  WriteDigits(out.d + 7, static_cast<std::uint32_t>(digits % 100000000), 8);
+  out.n = kReliableDigits;
+}
+
+// The 15-digit form of a value outside FifteenDigits' range, without the
+// general-purpose conversion: scale the value into [1e14, 1e15) and round to
+// an integer. The scaling is off by at most 1/16, so the result is exact
+// unless the scaled value lies that close to a tie; those few go the slow way.
+bool DecomposeScaled(double value, TDigits &out) {
   const double mag = std::fabs(value);
   if (!(mag >= 1e-8 && mag < 1e36))
     return false;
@@ -106,14 +189,22 @@ bool DecomposeFast(double value, TDigits &out) {
   if (std::fabs(fraction - 0.5) < 0.07)
     return false;
   std::uint64_t digits = whole + (fraction > 0.5 ? 1 : 0);
-  if (digits == 1000000000000000ull) {
-    digits = 100000000000000ull;
+  if (digits == kFifteenDigits) {
+    digits /= 10;
     ++e10;
   }
-  // Two 32-bit halves: 7 + 8 digits, cheaper than 64-bit divisions.
-  WriteDigits(out.d, static_cast<std::uint32_t>(digits / 100000000), 7);
-  WriteDigits(out.d + 7, static_cast<std::uint32_t>(digits % 100000000), 8);
-  out.n = kReliableDigits;
+  WriteFifteen(out, digits);
+  out.exp = e10;
+  out.negative = std::signbit(value);
+  return true;
+}
+
+bool DecomposeFast(double value, TDigits &out) {
+  std::uint64_t digits = 0;
+  int e10 = 0;
+  if (!FifteenDigits(std::fabs(value), digits, e10))
+    return DecomposeScaled(value, out);
+  WriteFifteen(out, digits);
   out.exp = e10;
   out.negative = std::signbit(value);
   return true;
@@ -244,6 +335,27 @@ long MagnitudeOf(std::string_view intPart, std::string_view fracPart, long exp) 
   return -static_cast<long>(firstFrac == std::string_view::npos ? 0 : firstFrac + 1) + exp;
 }
 
+// A decimal of up to 15 digits and a small exponent, the form nearly every
+// typed size takes, is one exact integer and one exact power of ten, so a
+// single multiplication or division rounds it correctly: the very double the
+// general conversion finds.
+bool ExactSmallDecimal(std::string_view intPart, std::string_view fracPart, long exp,
+                       double &value) {
+  if (intPart.size() + fracPart.size() > 15)
+    return false;
+  std::uint64_t n = 0;
+  for (char c : intPart)
+    n = n * 10 + static_cast<std::uint64_t>(c - '0');
+  for (char c : fracPart)
+    n = n * 10 + static_cast<std::uint64_t>(c - '0');
+  const long scale = exp - static_cast<long>(fracPart.size());
+  if (scale < -kMaxPow10 || scale > kMaxPow10)
+    return false;
+  const auto whole = static_cast<double>(n);
+  value = scale >= 0 ? whole * kPow10[scale] : whole / kPow10[-scale];
+  return true;
+}
+
 } // namespace
 
 bool ReadNumber(std::string_view text, double &out) {
@@ -286,6 +398,10 @@ bool ReadNumber(std::string_view text, double &out) {
 
   // from_chars takes no '+', so the sign is applied here.
   double value = 0;
+  if (ExactSmallDecimal(intPart, fracPart, exp, value)) {
+    out = negative ? -value : value;
+    return true;
+  }
   const auto res = std::from_chars(text.data() + numberStart, text.data() + text.size(), value,
                                    std::chars_format::general);
   if (res.ec == std::errc::result_out_of_range) {
@@ -299,10 +415,80 @@ bool ReadNumber(std::string_view text, double &out) {
   return true;
 }
 
+namespace {
+
+// `scaled` / 10^decimals at fixed decimals (its digits are the result's):
+// one integer conversion and a copy, for AppendFixed's common values.
+void RenderScaled(std::string &out, bool negative, std::uint64_t scaled, int decimals,
+                  bool thousands) {
+  char digits[24];
+  const auto res = std::to_chars(digits, digits + sizeof digits, scaled);
+  const int count = static_cast<int>(res.ptr - digits);
+  char buf[48];
+  char *p = buf;
+  if (negative && scaled != 0)
+    *p++ = '-';
+  if (count <= decimals) {
+    // Below 1: "0." and the zeros before the first digit.
+    *p++ = '0';
+    *p++ = '.';
+    p = std::fill_n(p, decimals - count, '0');
+    p = std::copy(digits, res.ptr, p);
+  } else {
+    const int intDigits = count - decimals;
+    // Groups of three from the point: the first group takes what is left.
+    int group = thousands ? (intDigits - 1) % 3 + 1 : intDigits;
+    for (int i = 0; i < intDigits; i += group, group = 3) {
+      if (i > 0)
+        *p++ = ',';
+      p = std::copy(digits + i, digits + i + group, p);
+    }
+    if (decimals > 0) {
+      *p++ = '.';
+      p = std::copy(digits + intDigits, res.ptr, p);
+    }
+  }
+  out.append(buf, static_cast<std::size_t>(p - buf));
+}
+
+// AppendFixed for a whole number or a value within FifteenDigits' range at a
+// few decimals: the 15-digit form rounded half up at the last place kept is
+// (digits + half) / 10^dropped, in integers. False for what it leaves to the
+// digit-string path.
+bool AppendFixedFast(std::string &out, double value, int decimals, bool thousands) {
+  if (decimals > 4)
+    return false;
+  const double mag = std::fabs(value);
+  std::uint64_t scaled = 0;
+  const auto whole = mag < 1e15 ? static_cast<std::uint64_t>(mag) : 0;
+  if (mag < 1e15 && static_cast<double>(whole) == mag) {
+    // A whole number below 10^15 is its own 15-digit form.
+    scaled = whole * kPow10Int[static_cast<std::size_t>(decimals)];
+  } else {
+    std::uint64_t digits = 0;
+    int e10 = 0;
+    if (!FifteenDigits(mag, digits, e10))
+      return false;
+    const int dropped = kReliableDigits - 1 - e10 - decimals;
+    if (dropped < 0)
+      scaled = digits * kPow10Int[-dropped]; // at most 4 places short: below 10^19
+    else if (dropped < static_cast<int>(kPow10Int.size()))
+      scaled = (digits + kPow10Int[dropped] / 2) / kPow10Int[dropped];
+    else
+      scaled = 0; // digits < 10^15 is far below half of 10^dropped
+  }
+  RenderScaled(out, std::signbit(value), scaled, decimals, thousands);
+  return true;
+}
+
+} // namespace
+
 void AppendFixed(std::string &out, double value, int decimals, bool thousands) {
   if (AppendNonFinite(out, value))
     return;
   decimals = std::clamp(decimals, 0, 99);
+  if (AppendFixedFast(out, value, decimals, thousands))
+    return;
   TDigits v;
   DecomposeReliable(value, v);
   // The last digit kept is the one at place 10^-decimals.

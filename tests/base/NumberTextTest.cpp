@@ -1,10 +1,13 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace korvane {
 namespace {
@@ -126,7 +129,7 @@ TEST(FormatGeneral, MatchesPrintfOverManyMagnitudes) {
 // Found by fuzzing: the 15-digit forms of the values just below the largest
 // double rounded above it, so a saved price or size no longer read back.
 TEST(FormatGeneral, LargestValuesReadBack) {
-  for (double x : {1.7976931348623157e308, 1.7976931348623153e308, -1.797693134862316e308}) {
+  for (double x : {1.7976931348623157e308, 1.7976931348623153e308, -1.7976931348623157e308}) {
     double back = 0;
     EXPECT_TRUE(ReadNumber(FormatGeneral(x), back)) << FormatGeneral(x);
     EXPECT_TRUE(ReadNumber(FormatFixed(x, 2), back)) << x;
@@ -204,5 +207,119 @@ TEST(ReadNumber, RejectsEverythingElseAndLeavesTheValue) {
   EXPECT_FALSE(ReadNumber(std::string_view("1\0", 2), out));
 }
 
+// FormatFixed's rule spelled out independently: the C library's correctly
+// rounded 15 significant digits, then half up on that digit string.
+std::string FixedByDigitString(double v, int decimals, bool thousands) {
+  char sci[64];
+  std::snprintf(sci, sizeof sci, "%.14e", v);
+  const bool negative = sci[0] == '-';
+  std::string digits;
+  const char *p = sci + (negative ? 1 : 0);
+  for (; *p != 'e'; ++p)
+    if (*p != '.')
+      digits += *p;
+  int exp = std::atoi(p + 1);
+  // Place of each digit: digits[i] stands at 10^(exp - i); keep down to 10^-decimals.
+  const int keep = exp + decimals + 1;
+  if (keep < 0) {
+    digits.assign(1, '0');
+  } else if (keep < static_cast<int>(digits.size())) {
+    const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+    digits.resize(static_cast<std::size_t>(keep));
+    int i = keep - 1;
+    for (; up && i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i)
+      digits[static_cast<std::size_t>(i)] = '0';
+    if (up && i >= 0)
+      ++digits[static_cast<std::size_t>(i)];
+    if (up && i < 0) {
+      digits.insert(digits.begin(), '1');
+      ++exp;
+    }
+  }
+  const auto at = [&](int place) { // digit at 10^place
+    const int i = exp - place;
+    return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)]
+                                                         : '0';
+  };
+  std::string body;
+  for (int place = std::max(exp, 0); place >= 0; --place) {
+    if (thousands && place % 3 == 2 && place < exp && !body.empty())
+      body += ',';
+    body += at(place);
+  }
+  if (decimals > 0)
+    body += '.';
+  for (int place = -1; place >= -decimals; --place)
+    body += at(place);
+  const bool zero = body.find_first_not_of("0.,") == std::string::npos;
+  if (negative && !zero)
+    body.insert(body.begin(), '-');
+  return body;
+}
+
+// Every magnitude a report shows, the whole numbers typed into the grid, and
+// the values that sit on or next to a tie of the 15th digit or of the last
+// decimal kept.
+TEST(FormatFixed, MatchesTheDigitStringRuleOverManyValues) {
+  std::mt19937_64 rng(77);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-10, 17);
+  std::uniform_int_distribution<int> places(0, 6);
+  for (int i = 0; i < 300000; ++i) {
+    const double m = mantissa(rng);
+    const int e = exponent(rng);
+    const int decimals = places(rng);
+    double v = m * std::pow(10.0, e);
+    switch (i % 6) {
+    case 1: // a tie of the 16th digit, as near as a double gets
+      v = (std::floor(m * 1e14) + 0.5) * std::pow(10.0, e - 14);
+      break;
+    case 2: // a whole number
+      v = std::floor(v);
+      break;
+    case 3: // a tie of the last decimal kept
+      v = (std::floor(v * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+      break;
+    case 4: // a typed size with a few decimals
+      v = std::round(m * 1000) / std::pow(10.0, 1 + i % 4);
+      break;
+    default:
+      break;
+    }
+    if (i % 2)
+      v = -v;
+    const bool thousands = i % 3 == 0;
+    ASSERT_EQ(FormatFixed(v, decimals, thousands), FixedByDigitString(v, decimals, thousands))
+        << std::hexfloat << v << " at " << decimals;
+  }
+}
+
+// The reader's shortcut for short decimals must find the very double the
+// C library's correctly rounded conversion finds.
+TEST(ReadNumber, MatchesStrtodOnShortAndLongDecimals) {
+  std::mt19937_64 rng(5);
+  std::uniform_int_distribution<int> digitCount(1, 18);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> exponent(-30, 30);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text = i % 5 == 0 ? "-" : "";
+    const int n = digitCount(rng);
+    const int point = i % 3 == 0 ? -1 : std::uniform_int_distribution<int>(0, n)(rng);
+    for (int k = 0; k < n; ++k) {
+      if (k == point)
+        text += '.';
+      text += static_cast<char>('0' + digit(rng));
+    }
+    if (i % 4 == 0) {
+      text += 'e';
+      text += std::to_string(exponent(rng));
+    }
+    double out = 0;
+    ASSERT_TRUE(ReadNumber(text, out)) << text;
+    const double expected = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(out, expected) << text;
+    ASSERT_EQ(std::signbit(out), std::signbit(expected)) << text;
+  }
+}
 } // namespace
 } // namespace korvane
