@@ -32,7 +32,7 @@ TNumField::TNumField(std::string formatStr, TEditorKind kind, double rangeLo, do
 
 std::optional<Variant> TNumField::ValueOf(const std::string &text) const {
   double x = 0.0;
-  if (!ReadNumber(CleanNumText(text), x))
+  if (!ReadNumText(text, x))
     return std::nullopt;
   if (!intFormat_)
     return Variant(x);

@@ -63,6 +63,24 @@ bool IsPlainDecimal(std::string_view s) {
   return digit;
 }
 
+// The precision of a format that is one fixed conversion and nothing else,
+// no width: "%0.3f", "%.1F". -1 for any other format.
+int PlainFixedPrecision(std::string_view f) {
+  std::size_t i = 0;
+  if (f.size() < 4 || f[i++] != '%')
+    return -1;
+  if (f[i] == '0')
+    ++i;
+  if (f[i++] != '.' || !IsDigit(f[i]))
+    return -1;
+  int precision = f[i++] - '0';
+  if (i < f.size() && IsDigit(f[i]))
+    precision = precision * 10 + (f[i++] - '0');
+  if (i + 1 != f.size() || (f[i] != 'f' && f[i] != 'F'))
+    return -1;
+  return precision;
+}
+
 // One side of a number text, spaces and slashes already gone.
 std::string CleanPart(std::string t) {
   if (t.empty())
@@ -166,6 +184,10 @@ std::string CleanNumText(std::string_view s) {
   return CleanPart(std::move(t)) + '/' + CleanPart(std::move(right));
 }
 
+bool ReadNumText(std::string_view s, double &x) {
+  return IsPlainDecimal(s) ? ReadNumber(s, x) : ReadNumber(CleanNumText(s), x);
+}
+
 // A value with one character before the point shows up to its first
 // significant decimal, at least three decimals (5.123, 0.500, 0.00123); a
 // wider value shows `sigDigs` characters in all (123.46 for five), the minus
@@ -201,9 +223,14 @@ std::string FormatNumber(double x, std::string_view f, TFormatType type, int sig
   bool automatic = type == TFormatType::ft_Auto;
   if (type == TFormatType::ft_AutoOverride)
     automatic = std::pow(10.0, 2 - decimals) > x;
-  if (automatic)
-    return Format(AutoFormat(sigDigs, x), {Variant(x)});
-  return Format(f, {Variant(x)});
+  // "%0.<n>f" formats exactly as AppendFixed at n decimals: every cell the
+  // grid writes goes this way, so it skips the format parser.
+  const int precision = automatic ? AutoDecimals(sigDigs, 12, x) : PlainFixedPrecision(f);
+  if (precision < 0)
+    return Format(f, {Variant(x)});
+  std::string text;
+  AppendFixed(text, x, precision);
+  return text;
 }
 
 } // namespace korvane

@@ -43,6 +43,10 @@ bool SplitPair(std::string_view s, double &a, double &b);
 // that is no number at all stays unreadable.
 std::string CleanNumText(std::string_view s);
 
+// ReadNumber(CleanNumText(s), x), without building the cleaned text when `s`
+// needs no cleaning (what the grid itself wrote always does not).
+bool ReadNumText(std::string_view s, double &x);
+
 // Decimals that show a value with about `sigDigs` significant digits; see
 // the .cpp for the rule. Never more than `maxDec`.
 int AutoDecimals(int sigDigs, int maxDec, double x);

@@ -42,7 +42,7 @@ std::string Named(std::string_view key, std::string_view text) {
 bool EnterNumber(TEntryRows &rows, int row, const TNumField &field, std::string_view key,
                  std::string_view text, std::string &error) {
   double x = 0;
-  if (!ReadNumber(CleanNumText(text), x)) {
+  if (!ReadNumText(text, x)) {
     error = Named(key, text) + " is not a number";
     return false;
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Format.h"
+#include "base/NumberText.h"
 #include "controls/NumberTextFuncs.h"
 
 namespace korvane {
@@ -111,6 +112,30 @@ TEST(FormatNumber, AppliesTheFormatType) {
   for (const auto &c : cases)
     EXPECT_EQ(FormatNumber(c.x, c.f, c.type, 5, FormatDecimals(c.f)), c.text) << c.x << c.f;
   EXPECT_THROW(FormatNumber(1.0, "%d", ft_Fixed, 5, 0), EFormatError);
+}
+
+// The shortcuts (no cleaning for a plain decimal, no format parsing for a
+// plain fixed format) must give exactly what the long way gives.
+TEST(ReadNumText, ReadsWhatTheCleanedTextReads) {
+  for (const char *typed : {"750", "-750", "1.200", "0.6", ".5", "5.", "-.5", "007", "1 200",
+                            "1,200", "1e3", "--3", "", "-", "abc", "1.2.3", "12/3", "٣"}) {
+    double viaClean = -1;
+    double direct = -1;
+    const bool readClean = ReadNumber(CleanNumText(typed), viaClean);
+    EXPECT_EQ(ReadNumText(typed, direct), readClean) << '"' << typed << '"';
+    EXPECT_EQ(direct, viaClean) << '"' << typed << '"';
+  }
+}
+
+TEST(FormatNumber, PlainFixedFormatsMatchTheFormatter) {
+  const char *formats[] = {"%0.0f", "%0.3f",   "%.2f",   "%0.1F",  "%0.10f", "%5.1f",
+                           "%0.2n", "%0.0fmm", "x%0.1f", "%-0.2f", "%0.1g"};
+  const double values[] = {0, -0.0, 600, 2.4, 2.625, 1.005, -0.0004, 1234567.891, 1e-9, 3e20};
+  for (const char *f : formats)
+    for (double x : values)
+      EXPECT_EQ(FormatNumber(x, f, TFormatType::ft_Fixed, 5, FormatDecimals(f)),
+                Format(f, {Variant(x)}))
+          << f << ' ' << x;
 }
 
 } // namespace
