@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "tools/ShortestDouble.h"
+
 namespace korvane {
 
 void AppendJsonString(std::string &out, std::string_view text) {
@@ -112,8 +114,7 @@ void AppendJsonNumber(std::string &out, double value) {
     }
     return;
   }
-  const auto res = std::to_chars(buf, buf + sizeof buf, value);
-  out.append(buf, res.ptr);
+  out.append(buf, WriteShortestDouble(buf, value));
 }
 
 void AppendCsvField(std::string &out, std::string_view text) {

@@ -1,0 +1,211 @@
+#include "tools/ShortestDouble.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace korvane {
+
+namespace {
+
+// Wide enough for a 53-bit mantissa times 5^24; GCC and Clang have it.
+__extension__ typedef unsigned __int128 TUint128;
+
+constexpr auto kPow5 = [] {
+  std::array<std::uint64_t, 26> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k)
+    p[k] = p[k - 1] * 5;
+  return p;
+}();
+
+constexpr std::uint64_t kPow10_16 = 10000000000000000ull;
+constexpr std::uint64_t kPow10_17 = 100000000000000000ull;
+
+// Writes exactly `count` decimal digits of `n` (leading zeros included).
+void WriteDigits(char *to, std::uint32_t n, int count) {
+  static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                   "25262728293031323334353637383940414243444546474849"
+                                   "50515253545556575859606162636465666768697071727374"
+                                   "75767778798081828384858687888990919293949596979899";
+  int i = count;
+  for (; i >= 2; i -= 2, n /= 100) {
+    const std::size_t pair = (n % 100) * 2;
+    to[i - 2] = kPairs[pair];
+    to[i - 1] = kPairs[pair + 1];
+  }
+  if (i == 1)
+    to[0] = static_cast<char>('0' + n % 10);
+}
+
+// The `count` digits of `n` (below 10^17) as text.
+void WriteAllDigits(char *to, std::uint64_t n, int count) {
+  if (count <= 8) {
+    WriteDigits(to, static_cast<std::uint32_t>(n), count);
+    return;
+  }
+  WriteDigits(to, static_cast<std::uint32_t>(n / 100000000), count - 8);
+  WriteDigits(to + count - 8, static_cast<std::uint32_t>(n % 100000000), 8);
+}
+
+// The digits (n of them, no trailing zeros) with the first at 10^e10, in
+// the form to_chars picks: fixed or scientific, whichever is shorter, fixed
+// on a tie.
+char *Render(char *p, bool negative, std::uint64_t digits, int n, int e10) {
+  char text[20];
+  WriteAllDigits(text, digits, n);
+  const int expDigits = e10 >= 100 || e10 <= -100 ? 3 : 2;
+  const int scientific = n + (n > 1 ? 1 : 0) + 2 + expDigits;
+  int fixed = 0;
+  if (e10 < 0)
+    fixed = n + 1 - e10; // "0." and the zeros before the digits
+  else if (n <= e10 + 1)
+    fixed = e10 + 1; // digits and zeros up to the point
+  else
+    fixed = n + 1; // a point among the digits
+  if (negative)
+    *p++ = '-';
+  if (fixed <= scientific) {
+    if (e10 < 0) {
+      *p++ = '0';
+      *p++ = '.';
+      for (int i = 1; i < -e10; ++i)
+        *p++ = '0';
+      for (int i = 0; i < n; ++i)
+        *p++ = text[i];
+    } else if (n <= e10 + 1) {
+      for (int i = 0; i < n; ++i)
+        *p++ = text[i];
+      for (int i = n; i <= e10; ++i)
+        *p++ = '0';
+    } else {
+      for (int i = 0; i <= e10; ++i)
+        *p++ = text[i];
+      *p++ = '.';
+      for (int i = e10 + 1; i < n; ++i)
+        *p++ = text[i];
+    }
+    return p;
+  }
+  *p++ = text[0];
+  if (n > 1) {
+    *p++ = '.';
+    for (int i = 1; i < n; ++i)
+      *p++ = text[i];
+  }
+  *p++ = 'e';
+  *p++ = e10 < 0 ? '-' : '+';
+  const int magnitude = e10 < 0 ? -e10 : e10;
+  if (expDigits == 3)
+    *p++ = static_cast<char>('0' + magnitude / 100);
+  *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+  *p++ = static_cast<char>('0' + magnitude % 10);
+  return p;
+}
+
+// m x 2^e scaled by 10^k to 17 digits before the point, exactly, as a count
+// of units 2^-s: whole x 2^s + rest. In those units an ulp of the double is
+// 5^k, since m 2^e 10^k 2^s = m 5^k when e + k + s = 0.
+struct TScaled {
+  std::uint64_t whole = 0; // in [10^16, 10^17)
+  TUint128 rest = 0;       // below 2^s
+  int s = 0;
+  std::uint64_t ulp = 0; // 5^k
+  int e10 = 0;           // the decimal exponent of the first digit
+};
+
+bool Scale17(std::uint64_t m, int e, int estimate, TScaled &out) {
+  out.e10 = estimate;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int k = 16 - out.e10;
+    // The range WriteShortestDouble takes keeps k within the table and the
+    // value below 1e15, so e + k is negative: s from 1 to about 80.
+    if (k < 0 || k >= static_cast<int>(kPow5.size()) || e + k >= 0 || e + k < -120)
+      return false;
+    out.ulp = kPow5[static_cast<std::size_t>(k)];
+    out.s = -(e + k);
+    const TUint128 scaled = static_cast<TUint128>(m) * out.ulp;
+    const TUint128 whole = scaled >> out.s;
+    if (whole >= kPow10_17) {
+      ++out.e10; // the estimate was one too small
+      continue;
+    }
+    if (whole < kPow10_16)
+      return false;
+    out.whole = static_cast<std::uint64_t>(whole);
+    out.rest = scaled & ((static_cast<TUint128>(1) << out.s) - 1);
+    return true;
+  }
+  return false;
+}
+
+enum class TFit { Inside, Outside, Undecided };
+
+// The decimal nearest the value with `drop` fewer digits than 17 (by 10^drop
+// units of the last of them), and whether it reads back as the double: it
+// must lie within half an ulp, a bound counting when the mantissa is even
+// (the reader rounds ties to even). Undecided on an exact tie between two
+// decimals, which the library settles.
+TFit Nearest(const TScaled &v, std::uint64_t m, std::uint64_t step, std::uint64_t &digits) {
+  digits = v.whole / step;
+  // What lies below the candidate, in units 2^-s, against one step of it.
+  const TUint128 below = (static_cast<TUint128>(v.whole % step) << v.s) + v.rest;
+  const TUint128 span = static_cast<TUint128>(step) << v.s;
+  TUint128 twiceDistance = 0;
+  if (2 * below > span) {
+    ++digits;
+    twiceDistance = 2 * (span - below);
+  } else if (2 * below < span) {
+    twiceDistance = 2 * below;
+  } else {
+    return TFit::Undecided;
+  }
+  if (twiceDistance < v.ulp || (twiceDistance == v.ulp && m % 2 == 0))
+    return TFit::Inside;
+  return TFit::Outside;
+}
+
+} // namespace
+
+char *WriteShortestDouble(char *first, double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const std::uint64_t fraction = bits & ((1ull << 52) - 1);
+  const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+  const double mag = std::fabs(value);
+  // A power of two has a narrower interval below it than above: the library
+  // handles those, and every value out of the range prices live in.
+  TScaled v;
+  if (!(mag >= 1e-7 && mag < 1e15) || fraction == 0)
+    return std::to_chars(first, first + 24, value).ptr;
+  const std::uint64_t m = fraction | (1ull << 52);
+  // floor(log10(mag)) or one less (e2 x log10(2), rounded down).
+  if (!Scale17(m, biased - 1075, ((biased - 1023) * 78913) >> 18, v))
+    return std::to_chars(first, first + 24, value).ptr;
+  // Up to 15 digits at most one decimal reads back, and it is the value
+  // rounded to 15 digits with its trailing zeros dropped. Beyond, the nearest
+  // decimal of 16, else of 17 digits (which always reads back).
+  static constexpr std::uint64_t kSteps[] = {100, 10, 1};
+  for (int drop = 2; drop >= 0; --drop) {
+    std::uint64_t digits = 0;
+    const TFit fit = Nearest(v, m, kSteps[2 - drop], digits);
+    if (fit == TFit::Undecided)
+      break;
+    if (fit == TFit::Outside)
+      continue;
+    int n = 17 - drop;
+    int e10 = v.e10;
+    if (digits == kPow10_17 / kSteps[2 - drop]) {
+      // Rounded up to the next power of ten.
+      digits /= 10;
+      ++e10;
+    }
+    for (; digits % 10 == 0; --n)
+      digits /= 10;
+    return Render(first, std::signbit(value), digits, n, e10);
+  }
+  return std::to_chars(first, first + 24, value).ptr;
+}
+
+} // namespace korvane
