@@ -358,7 +358,38 @@ bool ExactSmallDecimal(std::string_view intPart, std::string_view fracPart, long
 
 } // namespace
 
+bool ReadPlainDecimal(std::string_view text, double &out) {
+  const char *p = text.data();
+  const char *end = p + text.size();
+  const bool negative = p < end && *p == '-';
+  p += negative ? 1 : 0;
+  if (end - p > 16)
+    return false; // more than 15 digits and a point
+  std::uint64_t n = 0;
+  const char *point = nullptr;
+  const char *first = p;
+  for (; p < end; ++p) {
+    const auto digit = static_cast<unsigned>(*p - '0');
+    if (digit < 10)
+      n = n * 10 + digit;
+    else if (*p == '.' && !point)
+      point = p;
+    else
+      return false;
+  }
+  const auto digits = (end - first) - (point ? 1 : 0);
+  if (digits == 0 || digits > 15)
+    return false;
+  // As in ExactSmallDecimal: an exact integer over an exact power of ten.
+  const double value =
+      point ? static_cast<double>(n) / kPow10[end - point - 1] : static_cast<double>(n);
+  out = negative ? -value : value;
+  return true;
+}
+
 bool ReadNumber(std::string_view text, double &out) {
+  if (ReadPlainDecimal(text, out))
+    return true;
   text = TrimBlanks(text);
 
   std::size_t i = 0;

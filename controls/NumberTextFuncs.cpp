@@ -185,6 +185,8 @@ std::string CleanNumText(std::string_view s) {
 }
 
 bool ReadNumText(std::string_view s, double &x) {
+  if (ReadPlainDecimal(s, x))
+    return true;
   return IsPlainDecimal(s) ? ReadNumber(s, x) : ReadNumber(CleanNumText(s), x);
 }
 
