@@ -1,5 +1,6 @@
 #include "tools/JsonText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -118,7 +119,10 @@ void AppendJsonNumber(std::string &out, double value) {
 }
 
 void AppendCsvField(std::string &out, std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  // One pass over the bytes: find_first_of would search its four characters
+  // once per byte.
+  if (std::none_of(text.begin(), text.end(),
+                   [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; })) {
     out += text;
     return;
   }
