@@ -1,10 +1,15 @@
 #include "tools/JsonText.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "tools/ShortestDouble.h"
 
@@ -21,38 +26,87 @@ namespace {
 constexpr std::uint64_t kOnes = 0x0101010101010101ull;
 constexpr std::uint64_t kHighs = 0x8080808080808080ull;
 
-// Whether any of the eight bytes of `w` is a control character, '"' or '\\'
-// (bytes from 0x80 up, the rest of a UTF-8 character, never are).
-constexpr bool NeedsEscape(std::uint64_t w) {
+// The high bit of each of the eight bytes of `w` that is a control character,
+// '"' or '\\' (bytes from 0x80 up, the rest of a UTF-8 character, never are).
+// Bytes above the first one flagged may be flagged wrongly (a borrow), never
+// a byte below it.
+constexpr std::uint64_t EscapeBits(std::uint64_t w) {
   const std::uint64_t control = (w - kOnes * 0x20) & ~w & kHighs;
   const std::uint64_t q = w ^ (kOnes * '"');
   const std::uint64_t quote = (q - kOnes) & ~q & kHighs;
   const std::uint64_t b = w ^ (kOnes * '\\');
   const std::uint64_t backslash = (b - kOnes) & ~b & kHighs;
-  return (control | quote | backslash) != 0;
+  return control | quote | backslash;
+}
+
+constexpr bool NeedsEscape(unsigned char c) {
+  return c < 0x20 || c == '"' || c == '\\';
+}
+
+#if defined(__SSE2__)
+// Bit i set when byte i of the sixteen at `p` needs escaping.
+unsigned EscapeMask16(const char *p) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+  const __m128i quote = _mm_cmpeq_epi8(v, _mm_set1_epi8('"'));
+  const __m128i backslash = _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'));
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_or_si128(control, _mm_or_si128(quote, backslash))));
+}
+#endif
+
+// The first byte in [p, end) that JSON must escape, or `end`. Report texts
+// are long runs of plain characters: sixteen bytes at a time where the
+// processor has the instructions for it, eight at a time otherwise. The
+// last bytes are checked as one block ending at `end`, overlapping bytes
+// already found plain, rather than one by one.
+const char *FindEscape(const char *p, const char *end) {
+  const char *const start = p;
+#if defined(__SSE2__)
+  for (; end - p >= 16; p += 16)
+    if (const unsigned mask = EscapeMask16(p))
+      return p + std::countr_zero(mask);
+  if (p == end)
+    return end;
+  if (end - start >= 16) {
+    const unsigned mask = EscapeMask16(end - 16);
+    return mask ? end - 16 + std::countr_zero(mask) : end;
+  }
+#endif
+  if constexpr (std::endian::native == std::endian::little) {
+    const auto word = [](const char *at) {
+      std::uint64_t w;
+      std::memcpy(&w, at, 8);
+      return EscapeBits(w);
+    };
+    for (; end - p >= 8; p += 8)
+      if (const std::uint64_t bits = word(p))
+        return p + std::countr_zero(bits) / 8;
+    if (p == end)
+      return end;
+    if (end - start >= 8) {
+      const std::uint64_t bits = word(end - 8);
+      return bits ? end - 8 + std::countr_zero(bits) / 8 : end;
+    }
+  }
+  while (p < end && !NeedsEscape(static_cast<unsigned char>(*p)))
+    ++p;
+  return p;
 }
 
 } // namespace
 
 void AppendJsonEscaped(std::string &out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
-  std::size_t run = 0; // start of the bytes not yet copied
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // Report texts are long runs of plain characters: skip them eight at a time.
-    if (i + 8 <= text.size()) {
-      std::uint64_t w;
-      std::memcpy(&w, text.data() + i, 8);
-      if (!NeedsEscape(w)) {
-        i += 8;
-        continue;
-      }
-    }
-    const auto c = static_cast<unsigned char>(text[i++]);
-    if (c >= 0x20 && c != '"' && c != '\\')
-      continue;
-    out.append(text, run, i - 1 - run);
-    run = i;
+  const char *p = text.data();
+  const char *end = p + text.size();
+  while (true) {
+    const char *stop = FindEscape(p, end);
+    out.append(p, stop);
+    if (stop == end)
+      return;
+    const auto c = static_cast<unsigned char>(*stop);
+    p = stop + 1;
     switch (c) {
     case '"':
       out += "\\\"";
@@ -75,7 +129,6 @@ void AppendJsonEscaped(std::string &out, std::string_view text) {
       out += kHex[c & 15];
     }
   }
-  out.append(text, run, text.size() - run);
 }
 
 void AppendJsonNumber(std::string &out, double value) {

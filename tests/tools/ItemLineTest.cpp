@@ -219,13 +219,18 @@ TEST(JsonText, EscapingMatchesTheByteRuleEverywhere) {
     }
     return out;
   };
-  for (int value = 0; value < 256; ++value) {
-    for (std::size_t at = 0; at < 19; ++at) {
-      std::string text(19, 'a');
-      text[at] = static_cast<char>(value);
-      std::string out;
-      AppendJsonEscaped(out, text);
-      ASSERT_EQ(out, reference(text)) << value << " at " << at;
+  // Lengths around the block sizes the scan takes at a time, the byte at
+  // every place, and a second special byte after it.
+  for (std::size_t length : {5u, 8u, 13u, 19u, 27u, 40u}) {
+    for (int value = 0; value < 256; ++value) {
+      for (std::size_t at = 0; at < length; ++at) {
+        std::string text(length, 'a');
+        text[at] = static_cast<char>(value);
+        text[(at * 7 + 3) % length] = '"';
+        std::string out;
+        AppendJsonEscaped(out, text);
+        ASSERT_EQ(out, reference(text)) << value << " at " << at << " of " << length;
+      }
     }
   }
 }
