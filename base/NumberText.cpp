@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace korvane {
@@ -62,17 +63,18 @@ double Scale(double mag, int k) {
   return k >= 0 ? mag * kPow10[k] : mag / kPow10[-k];
 }
 
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324"
+                               "25262728293031323334353637383940414243444546474849"
+                               "50515253545556575859606162636465666768697071727374"
+                               "75767778798081828384858687888990919293949596979899";
+
 // Writes exactly `count` decimal digits of `n` (leading zeros included).
 void WriteDigits(char *to, std::uint32_t n, int count) {
-  static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
-                                   "25262728293031323334353637383940414243444546474849"
-                                   "50515253545556575859606162636465666768697071727374"
-                                   "75767778798081828384858687888990919293949596979899";
   int i = count;
   for (; i >= 2; i -= 2, n /= 100) {
     const std::size_t pair = (n % 100) * 2;
-    to[i - 2] = kPairs[pair];
-    to[i - 1] = kPairs[pair + 1];
+    to[i - 2] = kDigitPairs[pair];
+    to[i - 1] = kDigitPairs[pair + 1];
   }
   if (i == 1)
     to[0] = static_cast<char>('0' + n % 10);
@@ -448,38 +450,41 @@ bool ReadNumber(std::string_view text, double &out) {
 
 namespace {
 
-// `scaled` / 10^decimals at fixed decimals (its digits are the result's):
-// one integer conversion and a copy, for AppendFixed's common values.
+// `scaled` / 10^decimals at fixed decimals (its digits are the result's),
+// written from the last digit back, two at a time, straight into place.
 void RenderScaled(std::string &out, bool negative, std::uint64_t scaled, int decimals,
                   bool thousands) {
-  char digits[24];
-  const auto res = std::to_chars(digits, digits + sizeof digits, scaled);
-  const int count = static_cast<int>(res.ptr - digits);
   char buf[48];
-  char *p = buf;
-  if (negative && scaled != 0)
-    *p++ = '-';
-  if (count <= decimals) {
-    // Below 1: "0." and the zeros before the first digit.
-    *p++ = '0';
-    *p++ = '.';
-    p = std::fill_n(p, decimals - count, '0');
-    p = std::copy(digits, res.ptr, p);
-  } else {
-    const int intDigits = count - decimals;
-    // Groups of three from the point: the first group takes what is left.
-    int group = thousands ? (intDigits - 1) % 3 + 1 : intDigits;
-    for (int i = 0; i < intDigits; i += group, group = 3) {
-      if (i > 0)
-        *p++ = ',';
-      p = std::copy(digits + i, digits + i + group, p);
+  char *const end = buf + sizeof buf;
+  char *p = end;
+  const bool sign = negative && scaled != 0;
+  for (int i = 0; i < decimals; ++i, scaled /= 10)
+    *--p = static_cast<char>('0' + scaled % 10);
+  if (decimals > 0)
+    *--p = '.';
+  if (!thousands) {
+    for (; scaled >= 100; scaled /= 100) {
+      p -= 2;
+      std::memcpy(p, kDigitPairs + (scaled % 100) * 2, 2);
     }
-    if (decimals > 0) {
-      *p++ = '.';
-      p = std::copy(digits + intDigits, res.ptr, p);
+    if (scaled >= 10) {
+      p -= 2;
+      std::memcpy(p, kDigitPairs + scaled * 2, 2);
+    } else {
+      *--p = static_cast<char>('0' + scaled);
+    }
+  } else {
+    for (int written = 0;; ++written, scaled /= 10) {
+      if (written > 0 && written % 3 == 0)
+        *--p = ',';
+      *--p = static_cast<char>('0' + scaled % 10);
+      if (scaled < 10)
+        break;
     }
   }
-  out.append(buf, static_cast<std::size_t>(p - buf));
+  if (sign)
+    *--p = '-';
+  out.append(p, end);
 }
 
 // AppendFixed for a whole number or a value within FifteenDigits' range at a
