@@ -120,32 +120,27 @@ bool FifteenDigits(double mag, std::uint64_t &digits, int &e10) {
   e10 = ((biased - 1023) * 78913) >> 18;
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int k = kReliableDigits - 1 - e10;
-    if (k < 0 || k >= static_cast<int>(kPow5.size()))
+    // In this range the binary point of mag x 10^k lies 4 to 57 bits up from
+    // the bottom of the product (s = -(e + k)), so both halves of the split
+    // fit in 64-bit words.
+    const int s = -(e + k);
+    if (k < 0 || k >= static_cast<int>(kPow5.size()) || s < 1 || s > 63)
       return false;
-    const TUint128 scaled = static_cast<TUint128>(m) * kPow5[k];
-    const int shift = e + k;
-    std::uint64_t whole = 0;
-    bool up = false;
-    if (shift >= 0) {
-      whole = static_cast<std::uint64_t>(scaled << shift);
-    } else {
-      const int s = -shift;
-      if (s >= 127)
-        return false;
-      whole = static_cast<std::uint64_t>(scaled >> s);
-      const TUint128 rest = scaled & ((static_cast<TUint128>(1) << s) - 1);
-      const TUint128 half = static_cast<TUint128>(1) << (s - 1);
-      if (rest == half)
-        return false;
-      up = rest > half;
-    }
-    if (whole >= kFifteenDigits) {
+    const TUint128 scaled = static_cast<TUint128>(m) * kPow5[static_cast<std::size_t>(k)];
+    const auto low = static_cast<std::uint64_t>(scaled);
+    const auto high = static_cast<std::uint64_t>(scaled >> 64);
+    const std::uint64_t whole = (high << (64 - s)) | (low >> s);
+    if ((high >> s) != 0 || whole >= kFifteenDigits) {
       ++e10; // the estimate was one too small
       continue;
     }
     if (whole < kFifteenDigits / 10)
       return false;
-    digits = whole + (up ? 1 : 0);
+    const std::uint64_t rest = low & ((1ull << s) - 1);
+    const std::uint64_t half = 1ull << (s - 1);
+    if (rest == half)
+      return false;
+    digits = whole + (rest > half ? 1 : 0);
     if (digits == kFifteenDigits) {
       digits /= 10;
       ++e10;

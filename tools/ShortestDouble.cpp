@@ -107,10 +107,12 @@ char *Render(char *p, bool negative, std::uint64_t digits, int n, int e10) {
 
 // m x 2^e scaled by 10^k to 17 digits before the point, exactly, as a count
 // of units 2^-s: whole x 2^s + rest. In those units an ulp of the double is
-// 5^k, since m 2^e 10^k 2^s = m 5^k when e + k + s = 0.
+// 5^k, since m 2^e 10^k 2^s = m 5^k when e + k + s = 0. For the range
+// WriteShortestDouble takes, s lies between 1 and 53, so the rest, and the
+// distances below (s bits and seven more), fit in 64-bit words.
 struct TScaled {
   std::uint64_t whole = 0; // in [10^16, 10^17)
-  TUint128 rest = 0;       // below 2^s
+  std::uint64_t rest = 0;  // below 2^s
   int s = 0;
   std::uint64_t ulp = 0; // 5^k
   int e10 = 0;           // the decimal exponent of the first digit
@@ -120,22 +122,22 @@ bool Scale17(std::uint64_t m, int e, int estimate, TScaled &out) {
   out.e10 = estimate;
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int k = 16 - out.e10;
-    // The range WriteShortestDouble takes keeps k within the table and the
-    // value below 1e15, so e + k is negative: s from 1 to about 80.
-    if (k < 0 || k >= static_cast<int>(kPow5.size()) || e + k >= 0 || e + k < -120)
+    out.s = -(e + k);
+    if (k < 0 || k >= static_cast<int>(kPow5.size()) || out.s < 1 || out.s > 56)
       return false;
     out.ulp = kPow5[static_cast<std::size_t>(k)];
-    out.s = -(e + k);
     const TUint128 scaled = static_cast<TUint128>(m) * out.ulp;
-    const TUint128 whole = scaled >> out.s;
-    if (whole >= kPow10_17) {
+    const auto low = static_cast<std::uint64_t>(scaled);
+    const auto high = static_cast<std::uint64_t>(scaled >> 64);
+    const std::uint64_t whole = (high << (64 - out.s)) | (low >> out.s);
+    if ((high >> out.s) != 0 || whole >= kPow10_17) {
       ++out.e10; // the estimate was one too small
       continue;
     }
     if (whole < kPow10_16)
       return false;
-    out.whole = static_cast<std::uint64_t>(whole);
-    out.rest = scaled & ((static_cast<TUint128>(1) << out.s) - 1);
+    out.whole = whole;
+    out.rest = low & ((1ull << out.s) - 1);
     return true;
   }
   return false;
@@ -151,9 +153,9 @@ enum class TFit { Inside, Outside, Undecided };
 TFit Nearest(const TScaled &v, std::uint64_t m, std::uint64_t step, std::uint64_t &digits) {
   digits = v.whole / step;
   // What lies below the candidate, in units 2^-s, against one step of it.
-  const TUint128 below = (static_cast<TUint128>(v.whole % step) << v.s) + v.rest;
-  const TUint128 span = static_cast<TUint128>(step) << v.s;
-  TUint128 twiceDistance = 0;
+  const std::uint64_t below = ((v.whole % step) << v.s) + v.rest;
+  const std::uint64_t span = step << v.s;
+  std::uint64_t twiceDistance = 0;
   if (2 * below > span) {
     ++digits;
     twiceDistance = 2 * (span - below);
