@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 #include "base/AsciiText.h"
 #include "base/NumberText.h"
@@ -20,8 +19,6 @@ struct TSpec {
   char letter = 0;    // lower case
 };
 
-constexpr int kMaxField = 99;
-
 [[noreturn]] void ThrowFormat(std::string_view format, const char *what) {
   std::string message = "Format '";
   message.append(format);
@@ -30,17 +27,23 @@ constexpr int kMaxField = 99;
   throw EFormatError(message);
 }
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 // Reads up to two digits; more are refused so a typo cannot ask for a
 // million-character field.
 bool ReadField(std::string_view format, std::size_t &i, int &value) {
-  const std::size_t start = i;
   value = 0;
-  while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
-    value = value * 10 + (format[i] - '0');
-    if (++i - start > 2)
-      return false;
+  if (i < format.size() && IsDigit(format[i])) {
+    value = format[i++] - '0';
+    if (i < format.size() && IsDigit(format[i])) {
+      value = value * 10 + (format[i++] - '0');
+      if (i < format.size() && IsDigit(format[i]))
+        return false;
+    }
   }
-  return value <= kMaxField;
+  return true;
 }
 
 // Parses the conversion after the '%' at format[i - 1]; leaves i after it.
@@ -60,11 +63,18 @@ TSpec ParseSpec(std::string_view format, std::size_t &i) {
   }
   if (i >= format.size())
     ThrowFormat(format, "ends inside a conversion");
-  const char c = format[i++];
-  spec.letter = AsciiLower(c);
-  if (!std::strchr("dsfnmg", spec.letter) || spec.letter == 0)
+  spec.letter = AsciiLower(format[i++]);
+  switch (spec.letter) {
+  case 'd':
+  case 's':
+  case 'f':
+  case 'n':
+  case 'm':
+  case 'g':
+    return spec;
+  default:
     ThrowFormat(format, "has an unknown conversion");
-  return spec;
+  }
 }
 
 double NumberArg(std::string_view format, const Variant &arg) {
