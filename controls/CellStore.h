@@ -36,6 +36,11 @@ public:
     static const std::string empty;
     return Contains(col, row) ? cells_[index(col, row, cols_)] : empty;
   }
+  // The text of a cell inside the store to write in place (keeping its
+  // storage); null outside.
+  std::string *MutableCell(int col, int row) {
+    return Contains(col, row) ? &cells_[index(col, row, cols_)] : nullptr;
+  }
   void SetCell(int col, int row, std::string text) {
     if (Contains(col, row))
       cells_[index(col, row, cols_)] = std::move(text);

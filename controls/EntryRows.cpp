@@ -65,18 +65,21 @@ Variant TEntryRows::GetData(int ACol, int ARow) const noexcept {
 }
 
 void TEntryRows::SetData(int ACol, int ARow, const Variant &value) {
-  if (!cells_.Contains(ACol, ARow))
+  std::string *text = cells_.MutableCell(ACol, ARow);
+  if (!text)
     return;
-  std::string text;
+  // The cell is written in place: a batch writes millions of them.
   if (ACol != 1) {
     try {
-      text = value.toText();
+      *text = value.toText();
     } catch (const std::exception &) {
+      text->clear();
     }
   } else if (const TField *field = Field(ARow)) {
-    text = field->TextOf(value).value_or(std::string());
+    field->WriteText(value, *text);
+  } else {
+    text->clear();
   }
-  cells_.SetCell(ACol, ARow, std::move(text));
   if (OnCellWritten)
     OnCellWritten(ACol, ARow);
 }

@@ -24,6 +24,16 @@ std::optional<std::string> TField::TextOf(const Variant &value) const {
   }
 }
 
+bool TField::WriteText(const Variant &value, std::string &text) const {
+  std::optional<std::string> written = TextOf(value);
+  if (!written) {
+    text.clear();
+    return false;
+  }
+  text = std::move(*written);
+  return true;
+}
+
 TNumField::TNumField(std::string formatStr, TEditorKind kind, double rangeLo, double rangeHi,
                      double step)
     : TField(std::move(formatStr), kind), rangeLo_(rangeLo), rangeHi_(rangeHi), step_(step),
@@ -44,15 +54,29 @@ std::optional<Variant> TNumField::ValueOf(const std::string &text) const {
 }
 
 std::optional<std::string> TNumField::TextOf(const Variant &value) const {
+  std::string text;
+  if (!WriteText(value, text))
+    return std::nullopt;
+  return text;
+}
+
+bool TNumField::WriteText(const Variant &value, std::string &text) const {
+  text.clear();
   try {
     const double x = value.toDouble();
-    if (intFormat_)
-      return Format(FormatStr(), {Variant(Variant(x).toInt())});
-    if (floatFormat_)
-      return FormatNumber(x, FormatStr(), formatType_, sigDigs_, decimals_);
+    if (intFormat_) {
+      const Variant whole(Variant(x).toInt());
+      FormatTo(text, FormatStr(), std::span<const Variant>(&whole, 1));
+      return true;
+    }
+    if (floatFormat_) {
+      AppendNumber(text, x, FormatStr(), formatType_, sigDigs_, decimals_);
+      return true;
+    }
   } catch (const std::exception &) {
+    text.clear();
   }
-  return std::nullopt;
+  return false;
 }
 
 std::optional<Variant> TDelimNumField::ValueOf(const std::string &text) const {
@@ -91,13 +115,23 @@ std::optional<Variant> TEnumField::ValueOf(const std::string &text) const {
 }
 
 std::optional<std::string> TEnumField::TextOf(const Variant &value) const {
+  std::string text;
+  if (!WriteText(value, text))
+    return std::nullopt;
+  return text;
+}
+
+bool TEnumField::WriteText(const Variant &value, std::string &text) const {
   try {
     const std::int32_t index = value.toInt();
-    if (index >= 0 && static_cast<size_t>(index) < items_.size())
-      return items_[static_cast<size_t>(index)];
+    if (index >= 0 && static_cast<size_t>(index) < items_.size()) {
+      text = items_[static_cast<size_t>(index)];
+      return true;
+    }
   } catch (const std::exception &) {
   }
-  return std::nullopt;
+  text.clear();
+  return false;
 }
 
 TBoolField::TBoolField() : TField(std::string(), TEditorKind::ekCheck) {}

@@ -43,6 +43,9 @@ public:
   // The value-cell text showing `value`, or nothing when the value cannot be
   // shown by this row. Never throws.
   virtual std::optional<std::string> TextOf(const Variant &value) const;
+  // TextOf written over `text` (a cell), reusing its storage; false, with
+  // `text` empty, when the value cannot be shown. Never throws for bad data.
+  virtual bool WriteText(const Variant &value, std::string &text) const;
 
 private:
   std::string formatStr_;
@@ -67,6 +70,7 @@ public:
   // A double, or a 32-bit integer for an integer format (halves to even).
   std::optional<Variant> ValueOf(const std::string &text) const override;
   std::optional<std::string> TextOf(const Variant &value) const override;
+  bool WriteText(const Variant &value, std::string &text) const override;
 
 private:
   double rangeLo_;
@@ -89,6 +93,9 @@ public:
   std::optional<Variant> ValueOf(const std::string &text) const override;
   // A single number is written by the format part before its '/'.
   std::optional<std::string> TextOf(const Variant &value) const override;
+  bool WriteText(const Variant &value, std::string &text) const override {
+    return TField::WriteText(value, text);
+  }
 };
 
 // A choice among item texts; the value is the zero-based item index.
@@ -102,6 +109,7 @@ public:
   std::optional<Variant> ValueOf(const std::string &text) const override;
   // The item at the value's index; nothing outside the items.
   std::optional<std::string> TextOf(const Variant &value) const override;
+  bool WriteText(const Variant &value, std::string &text) const override;
 
 private:
   std::vector<std::string> items_;

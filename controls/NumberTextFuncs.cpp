@@ -222,17 +222,25 @@ std::string AutoFormat(int sigDigs, double x) {
 
 std::string FormatNumber(double x, std::string_view f, TFormatType type, int sigDigs,
                          int decimals) {
+  std::string text;
+  AppendNumber(text, x, f, type, sigDigs, decimals);
+  return text;
+}
+
+void AppendNumber(std::string &out, double x, std::string_view f, TFormatType type, int sigDigs,
+                  int decimals) {
   bool automatic = type == TFormatType::ft_Auto;
   if (type == TFormatType::ft_AutoOverride)
     automatic = std::pow(10.0, 2 - decimals) > x;
   // "%0.<n>f" formats exactly as AppendFixed at n decimals: every cell the
   // grid writes goes this way, so it skips the format parser.
   const int precision = automatic ? AutoDecimals(sigDigs, 12, x) : PlainFixedPrecision(f);
-  if (precision < 0)
-    return Format(f, {Variant(x)});
-  std::string text;
-  AppendFixed(text, x, precision);
-  return text;
+  if (precision >= 0) {
+    AppendFixed(out, x, precision);
+    return;
+  }
+  const Variant arg(x);
+  FormatTo(out, f, std::span<const Variant>(&arg, 1));
 }
 
 } // namespace korvane

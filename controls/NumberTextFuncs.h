@@ -56,5 +56,8 @@ std::string AutoFormat(int sigDigs, double x);
 // `x` written by the float format `f` under `type`. Throws EFormatError when
 // `f` cannot format a double.
 std::string FormatNumber(double x, std::string_view f, TFormatType type, int sigDigs, int decimals);
+// The same appended to `out`; on a throw `out` is as it was.
+void AppendNumber(std::string &out, double x, std::string_view f, TFormatType type, int sigDigs,
+                  int decimals);
 
 } // namespace korvane

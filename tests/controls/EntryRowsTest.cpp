@@ -177,6 +177,8 @@ TEST(EntryRows, WritesValuesInTheRowFormatAndReadsThemBack) {
     SCOPED_TRACE(std::string(c.row) + " <- " + c.in.toText());
     EXPECT_EQ(g.Value(), c.cell);
     EXPECT_EQ(g.rows.GetData(1, 1), c.out);
+    // The cell is written in place; the field's text on its own is the same.
+    EXPECT_EQ(g.rows.Field(1)->TextOf(c.in).value_or(""), c.cell);
     EXPECT_EQ(g.writes, 1);
     EXPECT_TRUE(g.commits.empty()); // SetData never reports a commit
   }
