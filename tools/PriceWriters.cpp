@@ -99,6 +99,35 @@ const TCsvLayout &CsvLayout() {
   return layout;
 }
 
+// Per type, the JSON text from "type" to the opening of "values", and each
+// property's key with its ':' (and the ',' before all but the first): the
+// same for every item of the type, so escaped once.
+struct TJsonLayout {
+  std::array<std::string, kTypeCount> head;
+  std::array<std::vector<std::string>, kTypeCount> keys;
+
+  TJsonLayout() {
+    for (int t = 0; t < kTypeCount; ++t) {
+      const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(t)];
+      std::string &h = head[static_cast<std::size_t>(t)];
+      h = "\"type\":";
+      AppendJsonString(h, rec.Key);
+      h += ",\"values\":{";
+      for (int k = 0; k < rec.PropCount(); ++k) {
+        std::string key = k > 0 ? "," : "";
+        AppendJsonString(key, rec.Props[static_cast<std::size_t>(k)]);
+        key += ':';
+        keys[static_cast<std::size_t>(t)].push_back(std::move(key));
+      }
+    }
+  }
+};
+
+const TJsonLayout &JsonLayout() {
+  static const TJsonLayout layout;
+  return layout;
+}
+
 } // namespace
 
 void AppendTextReport(std::string &out, const TPricer &pricer) {
@@ -120,23 +149,18 @@ void AppendTextReport(std::string &out, const TPricer &pricer) {
 void AppendJsonReport(std::string &out, const TPricer &pricer, std::size_t line) {
   const TSolveReport &r = pricer.Report();
   const int type = pricer.Type();
-  const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(type)];
+  const TJsonLayout &layout = JsonLayout();
   out += '{';
   if (line > 0) {
     out += "\"line\":";
     AppendCount(out, line);
     out += ',';
   }
-  out += "\"type\":";
-  AppendJsonString(out, rec.Key);
-  out += ",\"values\":{";
-  const int rows = rec.PropCount();
-  for (int k = 0; k < rows; ++k) {
-    if (k > 0)
-      out += ',';
-    AppendJsonString(out, rec.Props[static_cast<std::size_t>(k)]);
-    out += ':';
-    AppendJsonValue(out, RowValue(pricer, k + 1));
+  out += layout.head[static_cast<std::size_t>(type)];
+  const std::vector<std::string> &keys = layout.keys[static_cast<std::size_t>(type)];
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    out += keys[k];
+    AppendJsonValue(out, RowValue(pricer, static_cast<int>(k) + 1));
   }
   out += "},\"price\":";
   AppendJsonNumber(out, r.Price);
