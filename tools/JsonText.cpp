@@ -131,19 +131,13 @@ void AppendJsonEscaped(std::string &out, std::string_view text) {
   }
 }
 
-void AppendJsonNumber(std::string &out, double value) {
-  if (!std::isfinite(value)) {
-    out += "null";
-    return;
-  }
-  char buf[32];
+char *WriteJsonNumber(char *p, double value) {
+  if (!std::isfinite(value))
+    return std::copy_n("null", 4, p);
   // Most values typed are whole numbers; those print without the search for
   // the shortest form. Negative zero keeps its sign through the long way.
-  if (value == std::trunc(value) && std::fabs(value) < 1e15 && !std::signbit(value)) {
-    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value));
-    out.append(buf, res.ptr);
-    return;
-  }
+  if (value == std::trunc(value) && std::fabs(value) < 1e15 && !std::signbit(value))
+    return std::to_chars(p, p + 24, static_cast<long long>(value)).ptr;
   // A value with a few decimals (a gauge, a typed length) is that decimal
   // when dividing its scaled whole number gives the very same double back.
   double scale = 1;
@@ -153,22 +147,27 @@ void AppendJsonNumber(std::string &out, double value) {
     if (scaled != std::trunc(scaled) || std::fabs(scaled) >= 1e15 || scaled / scale != value)
       continue;
     const auto whole = static_cast<long long>(scaled);
+    char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, whole < 0 ? -whole : whole);
-    auto digits = static_cast<int>(res.ptr - buf);
+    const auto digits = static_cast<int>(res.ptr - buf);
     if (whole < 0)
-      out += '-';
+      *p++ = '-';
     if (digits <= decimals) {
-      out += "0.";
-      out.append(static_cast<std::size_t>(decimals - digits), '0');
-      out.append(buf, res.ptr);
-    } else {
-      out.append(buf, static_cast<std::size_t>(digits - decimals));
-      out += '.';
-      out.append(res.ptr - decimals, res.ptr);
+      *p++ = '0';
+      *p++ = '.';
+      p = std::fill_n(p, decimals - digits, '0');
+      return std::copy(buf, res.ptr, p);
     }
-    return;
+    p = std::copy(buf, res.ptr - decimals, p);
+    *p++ = '.';
+    return std::copy(res.ptr - decimals, res.ptr, p);
   }
-  out.append(buf, WriteShortestDouble(buf, value));
+  return WriteShortestDouble(p, value);
+}
+
+void AppendJsonNumber(std::string &out, double value) {
+  char buf[kMaxJsonNumber];
+  out.append(buf, WriteJsonNumber(buf, value));
 }
 
 void AppendCsvField(std::string &out, std::string_view text) {

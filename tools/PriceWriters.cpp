@@ -1,7 +1,9 @@
 #include "tools/PriceWriters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <vector>
 
 #include "app/BillLine.h"
@@ -39,13 +41,6 @@ void AppendJsonValue(std::string &out, const Variant &value) {
     out += "null";
     break;
   }
-}
-
-void AppendCsvValue(std::string &out, const Variant &value) {
-  if (value.kind() == Variant::Kind::Text)
-    AppendCsvField(out, value.text());
-  else if (!value.isEmpty())
-    AppendJsonValue(out, value);
 }
 
 bool Priced(const TPricer &pricer) {
@@ -162,21 +157,20 @@ void AppendJsonReport(std::string &out, const TPricer &pricer, std::size_t line)
     out += keys[k];
     AppendJsonValue(out, RowValue(pricer, static_cast<int>(k) + 1));
   }
-  out += "},\"price\":";
-  AppendJsonNumber(out, r.Price);
-  out += ",\"area\":";
-  AppendJsonNumber(out, r.Area);
-  out += ",\"insulation_area\":";
-  AppendJsonNumber(out, r.InsArea);
-  out += ",\"weight\":";
-  AppendJsonNumber(out, r.Weight);
-  out += ",\"centre_length\":";
-  AppendJsonNumber(out, r.CentreLength);
-  out += ",\"gauge\":";
-  if (Priced(pricer))
-    AppendJsonNumber(out, pricer.Engine().outputs.GaugeUsed);
-  else
-    out += "null";
+  // The figures, written in one buffer and appended at once.
+  static constexpr std::string_view kFigureNames[] = {
+      "},\"price\":", ",\"area\":",          ",\"insulation_area\":",
+      ",\"weight\":", ",\"centre_length\":", ",\"gauge\":"};
+  const double figures[] = {
+      r.Price,  r.Area,         r.InsArea,
+      r.Weight, r.CentreLength, Priced(pricer) ? pricer.Engine().outputs.GaugeUsed : std::nan("")};
+  char buf[std::size(kFigureNames) * (24 + kMaxJsonNumber)];
+  char *p = buf;
+  for (std::size_t i = 0; i < std::size(figures); ++i) {
+    p = std::copy(kFigureNames[i].begin(), kFigureNames[i].end(), p);
+    p = WriteJsonNumber(p, figures[i]); // not a number: null
+  }
+  out.append(buf, p);
   out += ",\"flange\":";
   if (Priced(pricer) && !IsRoundType(type))
     AppendJsonString(out, FlangeWord(pricer));
@@ -229,22 +223,53 @@ void AppendCsvHeader(std::string &out) {
 void AppendCsvRow(std::string &out, const TPricer &pricer, std::size_t line) {
   const TSolveReport &r = pricer.Report();
   const int type = pricer.Type();
+  const std::string_view key = DuctTypes[static_cast<std::size_t>(type)].Key;
+  const std::vector<int> &rows = CsvLayout().rowOf[static_cast<std::size_t>(type)];
   AppendCount(out, line);
   out += ',';
-  out += DuctTypes[static_cast<std::size_t>(type)].Key;
-  for (int row : CsvLayout().rowOf[static_cast<std::size_t>(type)]) {
-    out += ',';
-    if (row > 0)
-      AppendCsvValue(out, RowValue(pricer, row));
+  out += key;
+  // The columns up to the flange are numbers: built in one buffer and
+  // appended at once (a text value, which may need quoting, is appended on
+  // its own). Room for every column at its longest.
+  char buf[(kMaxProps * 2 + 6) * (1 + kMaxJsonNumber)];
+  char *p = buf;
+  for (int row : rows) {
+    if (static_cast<std::size_t>(buf + sizeof buf - p) < 1 + kMaxJsonNumber) {
+      out.append(buf, p); // more columns than the buffer was sized for
+      p = buf;
+    }
+    *p++ = ',';
+    if (row <= 0)
+      continue;
+    const Variant value = RowValue(pricer, row);
+    switch (value.kind()) {
+    case Variant::Kind::Double:
+      p = WriteJsonNumber(p, value.asDouble());
+      break;
+    case Variant::Kind::Int:
+      p = WriteJsonNumber(p, value.asInt());
+      break;
+    case Variant::Kind::Bool:
+      p = value.asBool() ? std::copy_n("true", 4, p) : std::copy_n("false", 5, p);
+      break;
+    case Variant::Kind::Text:
+      out.append(buf, p);
+      AppendCsvField(out, value.text());
+      p = buf;
+      break;
+    case Variant::Kind::Empty:
+      break;
+    }
   }
   for (double number : {r.Price, r.Area, r.InsArea, r.Weight}) {
-    out += ',';
-    AppendJsonNumber(out, number);
+    *p++ = ',';
+    p = WriteJsonNumber(p, number);
   }
-  out += ',';
+  *p++ = ',';
   if (Priced(pricer))
-    AppendJsonNumber(out, pricer.Engine().outputs.GaugeUsed);
-  out += ',';
+    p = WriteJsonNumber(p, pricer.Engine().outputs.GaugeUsed);
+  *p++ = ',';
+  out.append(buf, p);
   if (Priced(pricer) && !IsRoundType(type))
     AppendCsvField(out, FlangeWord(pricer));
   out += ',';
