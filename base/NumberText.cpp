@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace korvane {
 
@@ -482,6 +483,18 @@ void RenderScaled(std::string &out, bool negative, std::uint64_t scaled, int dec
   out.append(p, end);
 }
 
+// n / 10^K rounded half up, one function per K so that each divides by a
+// constant, which compiles to a multiplication rather than a division.
+template <std::size_t K> std::uint64_t RoundOff(std::uint64_t n) {
+  return (n + kPow10Int[K] / 2) / kPow10Int[K];
+}
+
+template <std::size_t... K> constexpr auto MakeRoundOffs(std::index_sequence<K...>) {
+  return std::array<std::uint64_t (*)(std::uint64_t), sizeof...(K)>{&RoundOff<K>...};
+}
+
+constexpr auto kRoundOffs = MakeRoundOffs(std::make_index_sequence<kPow10Int.size()>());
+
 // AppendFixed for a whole number or a value within FifteenDigits' range at a
 // few decimals: the 15-digit form rounded half up at the last place kept is
 // (digits + half) / 10^dropped, in integers. False for what it leaves to the
@@ -504,7 +517,7 @@ bool AppendFixedFast(std::string &out, double value, int decimals, bool thousand
     if (dropped < 0)
       scaled = digits * kPow10Int[-dropped]; // at most 4 places short: below 10^19
     else if (dropped < static_cast<int>(kPow10Int.size()))
-      scaled = (digits + kPow10Int[dropped] / 2) / kPow10Int[dropped];
+      scaled = kRoundOffs[static_cast<std::size_t>(dropped)](digits);
     else
       scaled = 0; // digits < 10^15 is far below half of 10^dropped
   }

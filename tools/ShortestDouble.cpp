@@ -150,11 +150,12 @@ enum class TFit { Inside, Outside, Undecided };
 // must lie within half an ulp, a bound counting when the mantissa is even
 // (the reader rounds ties to even). Undecided on an exact tie between two
 // decimals, which the library settles.
-TFit Nearest(const TScaled &v, std::uint64_t m, std::uint64_t step, std::uint64_t &digits) {
-  digits = v.whole / step;
+template <std::uint64_t Step>
+TFit Nearest(const TScaled &v, std::uint64_t m, std::uint64_t &digits) {
+  digits = v.whole / Step;
   // What lies below the candidate, in units 2^-s, against one step of it.
-  const std::uint64_t below = ((v.whole % step) << v.s) + v.rest;
-  const std::uint64_t span = step << v.s;
+  const std::uint64_t below = ((v.whole % Step) << v.s) + v.rest;
+  const std::uint64_t span = Step << v.s;
   std::uint64_t twiceDistance = 0;
   if (2 * below > span) {
     ++digits;
@@ -167,6 +168,26 @@ TFit Nearest(const TScaled &v, std::uint64_t m, std::uint64_t step, std::uint64_
   if (twiceDistance < v.ulp || (twiceDistance == v.ulp && m % 2 == 0))
     return TFit::Inside;
   return TFit::Outside;
+}
+
+// Writes the nearest decimal of 17 digits less log10(Step) when it reads
+// back (Inside), its trailing zeros dropped.
+template <std::uint64_t Step>
+TFit TryDigits(const TScaled &v, std::uint64_t m, int n, bool negative, char *&end) {
+  std::uint64_t digits = 0;
+  const TFit fit = Nearest<Step>(v, m, digits);
+  if (fit != TFit::Inside)
+    return fit;
+  int e10 = v.e10;
+  if (digits == kPow10_17 / Step) {
+    // Rounded up to the next power of ten.
+    digits /= 10;
+    ++e10;
+  }
+  for (; digits % 10 == 0; --n)
+    digits /= 10;
+  end = Render(end, negative, digits, n, e10);
+  return fit;
 }
 
 } // namespace
@@ -188,25 +209,15 @@ char *WriteShortestDouble(char *first, double value) {
   // Up to 15 digits at most one decimal reads back, and it is the value
   // rounded to 15 digits with its trailing zeros dropped. Beyond, the nearest
   // decimal of 16, else of 17 digits (which always reads back).
-  static constexpr std::uint64_t kSteps[] = {100, 10, 1};
-  for (int drop = 2; drop >= 0; --drop) {
-    std::uint64_t digits = 0;
-    const TFit fit = Nearest(v, m, kSteps[2 - drop], digits);
-    if (fit == TFit::Undecided)
-      break;
-    if (fit == TFit::Outside)
-      continue;
-    int n = 17 - drop;
-    int e10 = v.e10;
-    if (digits == kPow10_17 / kSteps[2 - drop]) {
-      // Rounded up to the next power of ten.
-      digits /= 10;
-      ++e10;
-    }
-    for (; digits % 10 == 0; --n)
-      digits /= 10;
-    return Render(first, std::signbit(value), digits, n, e10);
-  }
+  char *end = first;
+  const bool negative = std::signbit(value);
+  TFit fit = TryDigits<100>(v, m, 15, negative, end);
+  if (fit == TFit::Outside)
+    fit = TryDigits<10>(v, m, 16, negative, end);
+  if (fit == TFit::Outside)
+    fit = TryDigits<1>(v, m, 17, negative, end);
+  if (fit == TFit::Inside)
+    return end;
   return std::to_chars(first, first + 24, value).ptr;
 }
 
