@@ -135,10 +135,25 @@ std::vector<std::string> OptionRowSpecs() {
           "Brackets; enum;; No; Yes"};
 }
 
+namespace {
+
+// EqualsNoCase with the cheap tests first: the length, then the same bytes
+// (a key typed as the catalogue writes it), then case folded. The command-line
+// pricer looks up a type and several keys per item.
+bool SameKey(std::string_view known, std::string_view text) {
+  return known.size() == text.size() &&
+         (known == text ||
+          (AsciiLower(known[0]) == AsciiLower(text[0]) && EqualsNoCase(known, text)));
+}
+
+} // namespace
+
 int FindDuctType(std::string_view keyOrName) {
+  if (keyOrName.empty())
+    return -1;
   for (int t = 0; t < kTypeCount; ++t) {
     const auto &rec = DuctTypes[static_cast<size_t>(t)];
-    if (EqualsNoCase(rec.Key, keyOrName) || EqualsNoCase(rec.Name, keyOrName))
+    if (SameKey(rec.Key, keyOrName) || SameKey(rec.Name, keyOrName))
       return t;
   }
   return -1;
@@ -149,7 +164,7 @@ int FindPropKey(int type, std::string_view key) {
     return -1;
   const auto &props = DuctTypes[static_cast<size_t>(type)].Props;
   for (size_t k = 0; k < props.size(); ++k)
-    if (EqualsNoCase(props[k], key))
+    if (SameKey(props[k], key))
       return static_cast<int>(k);
   return -1;
 }

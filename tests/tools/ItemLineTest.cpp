@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "app/ItemRowSet.h"
@@ -86,6 +88,81 @@ TEST(ItemLine, AnyBytesParseWithoutHarm) {
     if (result == TItemParse::Item) {
       ASSERT_GE(item.Type, 0);
       ASSERT_LE(item.Count, static_cast<std::size_t>(kMaxProps));
+    }
+  }
+}
+
+// Words are split at every blank of the C locale and kept whole across
+// quotes wherever they fall, also deep in a long line (the split looks at
+// many bytes at a time): the same as splitting byte by byte.
+TEST(ItemLine, SplitsLikeAByteByByteScan) {
+  const auto reference = [](std::string_view line, std::vector<std::string_view> &words) {
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    std::size_t i = 0;
+    while (true) {
+      while (i < line.size() && blank(line[i]))
+        ++i;
+      if (i >= line.size() || (words.empty() && line[i] == '#'))
+        return true;
+      const std::size_t start = i;
+      for (; i < line.size() && !blank(line[i]); ++i) {
+        if (line[i] == '"' || line[i] == '\'') {
+          const std::size_t close = line.find(line[i], i + 1);
+          if (close == std::string_view::npos)
+            return false;
+          i = close;
+        }
+      }
+      words.push_back(line.substr(start, i - start));
+    }
+  };
+  const std::string_view pieces[] = {"Elbow",
+                                     "Diameter=500",
+                                     "Angle=45",
+                                     "Radius=\"1.5 Dia\"",
+                                     "Gauge='1.0'",
+                                     " ",
+                                     "\t",
+                                     "\r",
+                                     "\v",
+                                     "\f",
+                                     "\n",
+                                     "   ",
+                                     "x",
+                                     "\"",
+                                     "'",
+                                     "=",
+                                     "Reinforcing=Yes"};
+  std::uint32_t seed = 1;
+  for (int n = 0; n < 20000; ++n) {
+    std::string line;
+    for (int k = n % 23; k >= 0; --k) {
+      seed = seed * 1103515245 + 12345;
+      line += pieces[(seed >> 16) % std::size(pieces)];
+    }
+    std::vector<std::string_view> words;
+    const bool closed = reference(line, words);
+    TItemLine viaLine;
+    TItemLine viaWords;
+    std::string lineError;
+    std::string wordsError;
+    const TItemParse result = ParseItemLine(line, viaLine, lineError);
+    if (!closed) {
+      ASSERT_EQ(result, TItemParse::Error) << line;
+      ASSERT_EQ(lineError.rfind("unclosed quote", 0), 0u) << line;
+      continue;
+    }
+    if (words.size() > 1 + kMaxProps + 1) {
+      ASSERT_EQ(lineError, "too many values") << line;
+      continue;
+    }
+    ASSERT_EQ(result, ParseItemWords(words, viaWords, wordsError)) << line;
+    ASSERT_EQ(lineError, wordsError) << line;
+    ASSERT_EQ(viaLine.Type, viaWords.Type) << line;
+    ASSERT_EQ(viaLine.Count, viaWords.Count) << line;
+    for (std::size_t k = 0; k < viaLine.Count; ++k) {
+      ASSERT_EQ(viaLine.Values[k].Prop, viaWords.Values[k].Prop) << line;
+      ASSERT_EQ(viaLine.Values[k].Value, viaWords.Values[k].Value) << line;
     }
   }
 }
