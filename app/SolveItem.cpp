@@ -57,7 +57,7 @@ struct TRowReader {
 
   const Variant &Read(int r) const {
     Variant &value = values.at(static_cast<std::size_t>(r - 1));
-    value = rows.GetData(1, r);
+    rows.ReadData(1, r, value);
     return value;
   }
   double Num(int r) const { return Read(r).toDouble(); }

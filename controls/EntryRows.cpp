@@ -64,6 +64,15 @@ Variant TEntryRows::GetData(int ACol, int ARow) const noexcept {
   return Variant(text);
 }
 
+void TEntryRows::ReadData(int ACol, int ARow, Variant &value) const noexcept {
+  const std::string &text = cells_.Cell(ACol, ARow);
+  const TField *field = ACol == 1 ? Field(ARow) : nullptr;
+  if (field)
+    field->ReadValue(text, value);
+  else
+    value = Variant(text);
+}
+
 void TEntryRows::SetData(int ACol, int ARow, const Variant &value) {
   std::string *text = cells_.MutableCell(ACol, ARow);
   if (!text)

@@ -65,6 +65,8 @@ public:
   // double, a 32-bit integer for integer formats, an item index, a boolean,
   // a text); anything that does not convert comes back as the cell text.
   Variant GetData(int ACol, int ARow) const noexcept;
+  // GetData assigned to `value` (a solve reads every row of every item).
+  void ReadData(int ACol, int ARow, Variant &value) const noexcept;
   // Writes `value` into a cell: column 1 in the row's format, other columns
   // as its text. A value the row cannot show empties the value cell. Fires
   // OnCellWritten, never OnDoSetData; the conversion itself never throws.

@@ -24,6 +24,13 @@ std::optional<std::string> TField::TextOf(const Variant &value) const {
   }
 }
 
+void TField::ReadValue(const std::string &text, Variant &value) const {
+  if (std::optional<Variant> read = ValueOf(text))
+    value = std::move(*read);
+  else
+    value = Variant(text);
+}
+
 bool TField::WriteText(const Variant &value, std::string &text) const {
   std::optional<std::string> written = TextOf(value);
   if (!written) {
@@ -51,6 +58,14 @@ std::optional<Variant> TNumField::ValueOf(const std::string &text) const {
   } catch (const std::exception &) {
     return std::nullopt; // beyond the 32-bit range
   }
+}
+
+void TNumField::ReadValue(const std::string &text, Variant &value) const {
+  double x = 0.0;
+  if (!intFormat_ && ReadNumText(text, x))
+    value = Variant(x);
+  else
+    TField::ReadValue(text, value);
 }
 
 std::optional<std::string> TNumField::TextOf(const Variant &value) const {
@@ -108,10 +123,19 @@ TEnumField::TEnumField(std::vector<std::string> items)
     : TField(std::string(), TEditorKind::ekEnum), items_(std::move(items)) {}
 
 std::optional<Variant> TEnumField::ValueOf(const std::string &text) const {
-  for (size_t i = 0; i < items_.size(); ++i)
-    if (EqualsNoCase(items_[i], text))
-      return Variant(static_cast<std::int32_t>(i));
-  return Variant(std::int32_t{-1});
+  Variant value;
+  ReadValue(text, value);
+  return value;
+}
+
+void TEnumField::ReadValue(const std::string &text, Variant &value) const {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (EqualsNoCase(items_[i], text)) {
+      value = Variant(static_cast<std::int32_t>(i));
+      return;
+    }
+  }
+  value = Variant(std::int32_t{-1});
 }
 
 std::optional<std::string> TEnumField::TextOf(const Variant &value) const {

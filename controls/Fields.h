@@ -40,6 +40,9 @@ public:
   // The typed value of a value-cell text, or nothing when the text itself is
   // the value (a plain row, or text that does not convert). Never throws.
   virtual std::optional<Variant> ValueOf(const std::string &text) const;
+  // ValueOf(text), or the text itself when it gives nothing, assigned to
+  // `value`: what the row model reads, without the temporaries.
+  virtual void ReadValue(const std::string &text, Variant &value) const;
   // The value-cell text showing `value`, or nothing when the value cannot be
   // shown by this row. Never throws.
   virtual std::optional<std::string> TextOf(const Variant &value) const;
@@ -69,6 +72,7 @@ public:
 
   // A double, or a 32-bit integer for an integer format (halves to even).
   std::optional<Variant> ValueOf(const std::string &text) const override;
+  void ReadValue(const std::string &text, Variant &value) const override;
   std::optional<std::string> TextOf(const Variant &value) const override;
   bool WriteText(const Variant &value, std::string &text) const override;
 
@@ -93,6 +97,9 @@ public:
   std::optional<Variant> ValueOf(const std::string &text) const override;
   // A single number is written by the format part before its '/'.
   std::optional<std::string> TextOf(const Variant &value) const override;
+  void ReadValue(const std::string &text, Variant &value) const override {
+    TField::ReadValue(text, value);
+  }
   bool WriteText(const Variant &value, std::string &text) const override {
     return TField::WriteText(value, text);
   }
@@ -107,6 +114,7 @@ public:
 
   // The index of the text among the items (case ignored), -1 when absent.
   std::optional<Variant> ValueOf(const std::string &text) const override;
+  void ReadValue(const std::string &text, Variant &value) const override;
   // The item at the value's index; nothing outside the items.
   std::optional<std::string> TextOf(const Variant &value) const override;
   bool WriteText(const Variant &value, std::string &text) const override;

@@ -177,6 +177,11 @@ TEST(EntryRows, WritesValuesInTheRowFormatAndReadsThemBack) {
     SCOPED_TRACE(std::string(c.row) + " <- " + c.in.toText());
     EXPECT_EQ(g.Value(), c.cell);
     EXPECT_EQ(g.rows.GetData(1, 1), c.out);
+    Variant read("stale");
+    g.rows.ReadData(1, 1, read); // the solve's way of reading, into a kept value
+    EXPECT_EQ(read, c.out);
+    g.rows.ReadData(0, 1, read);
+    EXPECT_EQ(read, g.rows.GetData(0, 1));
     // The cell is written in place; the field's text on its own is the same.
     EXPECT_EQ(g.rows.Field(1)->TextOf(c.in).value_or(""), c.cell);
     EXPECT_EQ(g.writes, 1);
