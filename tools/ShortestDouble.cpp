@@ -1,5 +1,6 @@
 #include "tools/ShortestDouble.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -54,8 +55,6 @@ void WriteAllDigits(char *to, std::uint64_t n, int count) {
 // the form to_chars picks: fixed or scientific, whichever is shorter, fixed
 // on a tie.
 char *Render(char *p, bool negative, std::uint64_t digits, int n, int e10) {
-  char text[20];
-  WriteAllDigits(text, digits, n);
   const int expDigits = e10 >= 100 || e10 <= -100 ? 3 : 2;
   const int scientific = n + (n > 1 ? 1 : 0) + 2 + expDigits;
   int fixed = 0;
@@ -67,33 +66,33 @@ char *Render(char *p, bool negative, std::uint64_t digits, int n, int e10) {
     fixed = n + 1; // a point among the digits
   if (negative)
     *p++ = '-';
+  // The digits are written in place; a point among them is made room for by
+  // moving the few digits before it one place back.
   if (fixed <= scientific) {
     if (e10 < 0) {
       *p++ = '0';
       *p++ = '.';
-      for (int i = 1; i < -e10; ++i)
-        *p++ = '0';
-      for (int i = 0; i < n; ++i)
-        *p++ = text[i];
-    } else if (n <= e10 + 1) {
-      for (int i = 0; i < n; ++i)
-        *p++ = text[i];
-      for (int i = n; i <= e10; ++i)
-        *p++ = '0';
-    } else {
-      for (int i = 0; i <= e10; ++i)
-        *p++ = text[i];
-      *p++ = '.';
-      for (int i = e10 + 1; i < n; ++i)
-        *p++ = text[i];
+      p = std::fill_n(p, -e10 - 1, '0');
+      WriteAllDigits(p, digits, n);
+      return p + n;
     }
-    return p;
+    if (n <= e10 + 1) {
+      WriteAllDigits(p, digits, n);
+      return std::fill_n(p + n, e10 + 1 - n, '0');
+    }
+    WriteAllDigits(p + 1, digits, n);
+    for (int i = 0; i <= e10; ++i)
+      p[i] = p[i + 1];
+    p[e10 + 1] = '.';
+    return p + n + 1;
   }
-  *p++ = text[0];
+  WriteAllDigits(p + 1, digits, n);
+  p[0] = p[1];
   if (n > 1) {
-    *p++ = '.';
-    for (int i = 1; i < n; ++i)
-      *p++ = text[i];
+    p[1] = '.';
+    p += n + 1;
+  } else {
+    p += 1;
   }
   *p++ = 'e';
   *p++ = e10 < 0 ? '-' : '+';
