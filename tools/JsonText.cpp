@@ -135,18 +135,25 @@ char *WriteJsonNumber(char *p, double value) {
   if (!std::isfinite(value))
     return std::copy_n("null", 4, p);
   // Most values typed are whole numbers; those print without the search for
-  // the shortest form. Negative zero keeps its sign through the long way.
-  if (value == std::trunc(value) && std::fabs(value) < 1e15 && !std::signbit(value))
-    return std::to_chars(p, p + 24, static_cast<long long>(value)).ptr;
+  // the shortest form. Negative zero takes the long way (and reads "0.0").
+  // (Below 10^15 a whole number converts to an integer and back unchanged,
+  // which is the cheap test for one.)
+  if (value >= 0 && value < 1e15 && !std::signbit(value)) {
+    const auto whole = static_cast<long long>(value);
+    if (static_cast<double>(whole) == value)
+      return std::to_chars(p, p + 24, whole).ptr;
+  }
   // A value with a few decimals (a gauge, a typed length) is that decimal
   // when dividing its scaled whole number gives the very same double back.
   double scale = 1;
   for (int decimals = 1; decimals <= 4; ++decimals) {
     scale *= 10;
     const double scaled = value * scale;
-    if (scaled != std::trunc(scaled) || std::fabs(scaled) >= 1e15 || scaled / scale != value)
+    if (!(std::fabs(scaled) < 1e15))
       continue;
     const auto whole = static_cast<long long>(scaled);
+    if (static_cast<double>(whole) != scaled || scaled / scale != value)
+      continue;
     char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, whole < 0 ? -whole : whole);
     const auto digits = static_cast<int>(res.ptr - buf);

@@ -273,6 +273,33 @@ TEST(JsonText, NumbersReadBackAsTheSameDouble) {
 
 // The escaping skips plain runs eight bytes at a time; every byte value at
 // every position must still come out as the byte-by-byte rule says.
+// The forms a number takes, pinned: whole numbers from zero up as integers,
+// values of up to four decimals as that decimal (negative whole numbers too,
+// with ".0", negative zero as "0.0"), the rest in the shortest form the
+// library writes.
+TEST(JsonText, NumberFormsStayAsTheyWere) {
+  const std::pair<double, const char *> cases[] = {{0, "0"},
+                                                   {-0.0, "0.0"},
+                                                   {1570, "1570"},
+                                                   {1e6, "1000000"},
+                                                   {-5, "-5.0"},
+                                                   {9.3, "9.3"},
+                                                   {-0.25, "-0.25"},
+                                                   {0.0001, "0.0001"},
+                                                   {0.00005, "5e-05"},
+                                                   {65.3418, "65.3418"},
+                                                   {1e15, "1e+15"},
+                                                   {999999999999999, "999999999999999"},
+                                                   {1.0 / 0.0, "null"},
+                                                   {13195.584500848001, "13195.584500848001"},
+                                                   {2.465822222222222, "2.465822222222222"}};
+  for (const auto &[value, text] : cases) {
+    std::string out;
+    AppendJsonNumber(out, value);
+    EXPECT_EQ(out, text) << value;
+  }
+}
+
 TEST(JsonText, EscapingMatchesTheByteRuleEverywhere) {
   const auto reference = [](std::string_view text) {
     std::string out;
