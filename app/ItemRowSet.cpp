@@ -34,4 +34,14 @@ void TItemRowSet::Restore(int type) {
       cells.SetCell(1, r, shown[static_cast<std::size_t>(r)]);
 }
 
+void TItemRowSet::Restore(int type, std::span<const int> rows) {
+  const auto i = static_cast<std::size_t>(type);
+  TCellStore &cells = *cells_[i];
+  const std::vector<std::string> &shown = shown_[i];
+  for (int r : rows)
+    if (r >= 1 && static_cast<std::size_t>(r) < shown.size() &&
+        cells.Cell(1, r) != shown[static_cast<std::size_t>(r)])
+      cells.SetCell(1, r, shown[static_cast<std::size_t>(r)]);
+}
+
 } // namespace korvane

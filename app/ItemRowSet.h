@@ -4,6 +4,7 @@
 // The desktop window has its Dimensions grid instead.
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
   // Puts back the value texts of the last Show, touching only the rows that
   // changed since: the cheap way to start the next item afresh.
   void Restore(int type);
+  // The same for the data rows listed, when only those can have changed.
+  void Restore(int type, std::span<const int> rows);
 
 private:
   std::array<std::unique_ptr<TCellStore>, kTypeCount> cells_;

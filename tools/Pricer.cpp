@@ -77,16 +77,23 @@ bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
 }
 
 bool TPricer::Price(const TItemLine &item, std::string &error, TReportTexts texts) {
+  const auto t = static_cast<std::size_t>(item.Type);
   TEntryRows &rows = rowSet_->Rows(item.Type);
-  rowSet_->Restore(item.Type);
-  const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(item.Type)];
+  std::array<int, kMaxProps> &entered = entered_[t];
+  std::size_t &count = enteredCount_[t];
+  rowSet_->Restore(item.Type, std::span<const int>(entered.data(), count));
+  count = 0;
+  const TDuctTypeRec &rec = DuctTypes[t];
   for (std::size_t k = 0; k < item.Count; ++k) {
     const TItemAssignment &value = item.Values[k];
     if (!EnterItemValue(rows, value.Prop + 1, rec.Props[static_cast<std::size_t>(value.Prop)],
                         value.Value, error)) {
       rowSet_->Restore(item.Type);
+      count = 0;
       return false;
     }
+    entered[k] = value.Prop + 1; // k indexes Values, which has as many places
+    count = k + 1;
   }
   type_ = item.Type;
   engine_.settings = TEngineSettings{};

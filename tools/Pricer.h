@@ -4,6 +4,7 @@
 // used for item after item. Every item starts from the values the program
 // started with (or an item file gave) and from fresh engine settings, so its
 // price never depends on the items before it.
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,6 +68,10 @@ private:
   std::unique_ptr<TItemRowSet> rowSet_;
   TSolveReport report_;
   int type_ = 0;
+  // Per type, the data rows the last item of that type entered: the only
+  // ones that differ from the start values when the next one comes.
+  std::array<std::array<int, kMaxProps>, kTypeCount> entered_{};
+  std::array<std::size_t, kTypeCount> enteredCount_{};
 };
 
 } // namespace korvane
