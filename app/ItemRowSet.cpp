@@ -38,10 +38,14 @@ void TItemRowSet::Restore(int type, std::span<const int> rows) {
   const auto i = static_cast<std::size_t>(type);
   TCellStore &cells = *cells_[i];
   const std::vector<std::string> &shown = shown_[i];
-  for (int r : rows)
-    if (r >= 1 && static_cast<std::size_t>(r) < shown.size() &&
-        cells.Cell(1, r) != shown[static_cast<std::size_t>(r)])
-      cells.SetCell(1, r, shown[static_cast<std::size_t>(r)]);
+  for (int r : rows) {
+    if (r < 1 || static_cast<std::size_t>(r) >= shown.size())
+      continue;
+    // Assigned in place: the cell keeps its storage.
+    if (std::string *cell = cells.MutableCell(1, r);
+        cell && *cell != shown[static_cast<std::size_t>(r)])
+      *cell = shown[static_cast<std::size_t>(r)];
+  }
 }
 
 } // namespace korvane

@@ -33,6 +33,17 @@ std::string TDetailLines::Joined(std::string_view lineEnd) const {
   return text;
 }
 
+namespace {
+
+// Empties every value; most are empty already, and those cost nothing.
+void ClearValues(std::array<Variant, kMaxProps> &values) {
+  for (Variant &value : values)
+    if (!value.isEmpty())
+      value = Variant();
+}
+
+} // namespace
+
 void TSolveReport::Reset() {
   Details.Clear();
   StatusText.clear();
@@ -43,7 +54,7 @@ void TSolveReport::Reset() {
   VanesFlag = false;
   Price = Area = InsArea = Weight = CentreLength = 0;
   Failed = false;
-  Values.fill(Variant());
+  ClearValues(Values);
 }
 
 namespace {
@@ -315,7 +326,7 @@ bool SolveItem(const TSolveContext &context, int type, const TEntryRows &rows,
   report.VanesFlag = false;
   report.Price = report.Area = report.InsArea = report.Weight = report.CentreLength = 0;
   report.Failed = false;
-  report.Values.fill(Variant());
+  ClearValues(report.Values);
   report.Details.Clear();
   try {
     if (type < 0 || type >= kTypeCount)
