@@ -108,11 +108,13 @@ bool EnterItemValue(TEntryRows &rows, int row, std::string_view key, std::string
     return false;
   }
   // The exact class decides: a pair row is a numeric row of another kind.
+  // (Numbers first: a type_info that matches compares cheaply, one that does
+  // not compares the class names.)
   const std::type_info &kind = typeid(*field);
-  if (kind == typeid(TEnumField))
-    return EnterItem(rows, row, static_cast<const TEnumField &>(*field), key, text, error);
   if (kind == typeid(TNumField))
     return EnterNumber(rows, row, static_cast<const TNumField &>(*field), key, text, error);
+  if (kind == typeid(TEnumField))
+    return EnterItem(rows, row, static_cast<const TEnumField &>(*field), key, text, error);
   rows.SetData(1, row, Variant(std::string(text)));
   return true;
 }
