@@ -191,10 +191,11 @@ void AppendAll(std::string &out, std::string_view format, std::span<const Varian
   while (i < format.size()) {
     const std::size_t percent = format.find('%', i);
     if (percent == std::string_view::npos) {
-      out.append(format.substr(i));
+      out.append(format.data() + i, format.size() - i);
       return;
     }
-    out.append(format.substr(i, percent - i));
+    if (percent > i)
+      out.append(format.data() + i, percent - i);
     i = percent + 1;
     if (i < format.size() && format[i] == '%') {
       out += '%';

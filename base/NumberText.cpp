@@ -470,9 +470,11 @@ void RenderScaled(std::string &out, bool negative, std::uint64_t scaled, int dec
       *--p = static_cast<char>('0' + scaled);
     }
   } else {
-    for (int written = 0;; ++written, scaled /= 10) {
-      if (written > 0 && written % 3 == 0)
+    for (int inGroup = 0;; ++inGroup, scaled /= 10) {
+      if (inGroup == 3) {
         *--p = ',';
+        inGroup = 0;
+      }
       *--p = static_cast<char>('0' + scaled % 10);
       if (scaled < 10)
         break;
