@@ -137,13 +137,13 @@ std::vector<std::string> OptionRowSpecs() {
 
 namespace {
 
-// EqualsNoCase with the cheap tests first: the length, then the same bytes
-// (a key typed as the catalogue writes it), then case folded. The command-line
+// EqualsNoCase with the cheap tests first: the length and the first letter,
+// then the same bytes (a key typed as the catalogue writes it), then case
+// folded. Both texts are not empty. The command-line
 // pricer looks up a type and several keys per item.
 bool SameKey(std::string_view known, std::string_view text) {
-  return known.size() == text.size() &&
-         (known == text ||
-          (AsciiLower(known[0]) == AsciiLower(text[0]) && EqualsNoCase(known, text)));
+  return known.size() == text.size() && AsciiLower(known[0]) == AsciiLower(text[0]) &&
+         (known == text || EqualsNoCase(known, text));
 }
 
 } // namespace
