@@ -497,6 +497,42 @@ template <std::size_t... K> constexpr auto MakeRoundOffs(std::index_sequence<K..
 
 constexpr auto kRoundOffs = MakeRoundOffs(std::make_index_sequence<kPow10Int.size()>());
 
+// 10^-k, k from 0 to 31, as doubles: bounds only, so their last bit does not
+// matter.
+constexpr auto kNegPow10 = [] {
+  std::array<double, 32> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k)
+    p[k] = p[k - 1] / 10;
+  return p;
+}();
+
+// The rounding of most values needs no digits at all: with t = mag x
+// 10^decimals, the 15-digit form differs from mag by at most half a unit of
+// its 15th digit, and the product t' computed in floating point from t by
+// one rounding; together less than theta = 10^(e10 + 1 + decimals - 14). So
+// when t' lies farther than theta from a half (n + 0.5), the 15-digit form
+// rounds to the same whole number of last places as t' does. False, for the
+// digit path, when it lies nearer, or the product is too large for this.
+bool ScaledFarFromHalf(double mag, int decimals, std::uint64_t &scaled) {
+  if (!(mag >= 1e-8 && mag < 1e15))
+    return false;
+  const double t = mag * kPow10[decimals];
+  if (!(t < 1e15))
+    return false;
+  // e10 as in FifteenDigits: floor(log10(mag)) or one less, so +1 bounds it.
+  const int biased = static_cast<int>(std::bit_cast<std::uint64_t>(mag) >> 52);
+  const int thetaExponent = (((biased - 1023) * 78913) >> 18) + 1 + decimals - 14;
+  if (thetaExponent > -1)
+    return false;
+  const auto whole = static_cast<std::uint64_t>(t);
+  const double fraction = t - static_cast<double>(whole); // exact
+  if (!(std::fabs(fraction - 0.5) > kNegPow10[static_cast<std::size_t>(-thetaExponent)]))
+    return false;
+  scaled = whole + (fraction > 0.5 ? 1 : 0);
+  return true;
+}
+
 // AppendFixed for a whole number or a value within FifteenDigits' range at a
 // few decimals: the 15-digit form rounded half up at the last place kept is
 // (digits + half) / 10^dropped, in integers. False for what it leaves to the
@@ -510,7 +546,7 @@ bool AppendFixedFast(std::string &out, double value, int decimals, bool thousand
   if (mag < 1e15 && static_cast<double>(whole) == mag) {
     // A whole number below 10^15 is its own 15-digit form.
     scaled = whole * kPow10Int[static_cast<std::size_t>(decimals)];
-  } else {
+  } else if (!ScaledFarFromHalf(mag, decimals, scaled)) {
     std::uint64_t digits = 0;
     int e10 = 0;
     if (!FifteenDigits(mag, digits, e10))

@@ -277,8 +277,10 @@ TEST(FormatFixed, MatchesTheDigitStringRuleOverManyValues) {
     case 2: // a whole number
       v = std::floor(v);
       break;
-    case 3: // a tie of the last decimal kept
+    case 3: // a tie of the last decimal kept, or a few ulps either side
       v = (std::floor(v * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+      for (int k = i % 7 - 3; k != 0; k += k > 0 ? -1 : 1)
+        v = std::nextafter(v, k > 0 ? 1e300 : 0.0);
       break;
     case 4: // a typed size with a few decimals
       v = std::round(m * 1000) / std::pow(10.0, 1 + i % 4);
