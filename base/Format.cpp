@@ -189,8 +189,11 @@ void AppendAll(std::string &out, std::string_view format, std::span<const Varian
   std::size_t next = 0;
   std::size_t i = 0;
   while (i < format.size()) {
-    const std::size_t percent = format.find('%', i);
-    if (percent == std::string_view::npos) {
+    // Formats are short: a plain loop, not a library call, finds the '%'.
+    std::size_t percent = i;
+    while (percent < format.size() && format[percent] != '%')
+      ++percent;
+    if (percent == format.size()) {
       out.append(format.data() + i, format.size() - i);
       return;
     }

@@ -100,7 +100,12 @@ TItemParse ParseItemWords(std::span<const std::string_view> words, TItemLine &ou
   const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(out.Type)];
   for (std::size_t w = 1; w < words.size(); ++w) {
     const std::string_view word = words[w];
-    const std::size_t eq = word.find('=');
+    // Words are short: a plain loop, not a library call, finds the '='.
+    std::size_t eq = 0;
+    while (eq < word.size() && word[eq] != '=')
+      ++eq;
+    if (eq == word.size())
+      eq = std::string_view::npos;
     const std::string_view key = Unquote(word.substr(0, eq));
     const int prop = FindPropKey(out.Type, key);
     if (prop < 0) {
