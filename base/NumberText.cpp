@@ -1,6 +1,7 @@
 #include "base/NumberText.h"
 
 #include "base/AsciiText.h"
+#include "base/DecimalDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -64,44 +65,12 @@ double Scale(double mag, int k) {
   return k >= 0 ? mag * kPow10[k] : mag / kPow10[-k];
 }
 
-constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324"
-                               "25262728293031323334353637383940414243444546474849"
-                               "50515253545556575859606162636465666768697071727374"
-                               "75767778798081828384858687888990919293949596979899";
-
-// Writes exactly `count` decimal digits of `n` (leading zeros included).
-void WriteDigits(char *to, std::uint32_t n, int count) {
-  int i = count;
-  for (; i >= 2; i -= 2, n /= 100) {
-    const std::size_t pair = (n % 100) * 2;
-    to[i - 2] = kDigitPairs[pair];
-    to[i - 1] = kDigitPairs[pair + 1];
-  }
-  if (i == 1)
-    to[0] = static_cast<char>('0' + n % 10);
-}
-
 // 10^k as integers, up to the largest a 64-bit integer holds.
-constexpr auto kPow10Int = [] {
-  std::array<std::uint64_t, 20> p{};
-  p[0] = 1;
-  for (std::size_t k = 1; k < p.size(); ++k)
-    p[k] = p[k - 1] * 10;
-  return p;
-}();
-// Wide enough for a 53-bit mantissa times 5^23; GCC and Clang have it.
-__extension__ typedef unsigned __int128 TUint128;
-
+constexpr auto kPow10Int = PowerTable<10, 20>();
 constexpr std::uint64_t kFifteenDigits = 1000000000000000ull; // 10^15
 
 // 5^k for the exact scaling below.
-constexpr auto kPow5 = [] {
-  std::array<std::uint64_t, 24> p{};
-  p[0] = 1;
-  for (std::size_t k = 1; k < p.size(); ++k)
-    p[k] = p[k - 1] * 5;
-  return p;
-}();
+constexpr auto kPow5 = PowerTable<5, 24>();
 
 // The 15 significant digits of `mag` (in [1e-8, 1e15)) as an integer in
 // [1e14, 1e15), correctly rounded, with `e10` the decimal exponent of the

@@ -7,39 +7,16 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/DecimalDigits.h"
+
 namespace korvane {
 
 namespace {
 
-// Wide enough for a 53-bit mantissa times 5^24; GCC and Clang have it.
-__extension__ typedef unsigned __int128 TUint128;
-
-constexpr auto kPow5 = [] {
-  std::array<std::uint64_t, 26> p{};
-  p[0] = 1;
-  for (std::size_t k = 1; k < p.size(); ++k)
-    p[k] = p[k - 1] * 5;
-  return p;
-}();
+constexpr auto kPow5 = PowerTable<5, 26>();
 
 constexpr std::uint64_t kPow10_16 = 10000000000000000ull;
 constexpr std::uint64_t kPow10_17 = 100000000000000000ull;
-
-// Writes exactly `count` decimal digits of `n` (leading zeros included).
-void WriteDigits(char *to, std::uint32_t n, int count) {
-  static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
-                                   "25262728293031323334353637383940414243444546474849"
-                                   "50515253545556575859606162636465666768697071727374"
-                                   "75767778798081828384858687888990919293949596979899";
-  int i = count;
-  for (; i >= 2; i -= 2, n /= 100) {
-    const std::size_t pair = (n % 100) * 2;
-    to[i - 2] = kPairs[pair];
-    to[i - 1] = kPairs[pair + 1];
-  }
-  if (i == 1)
-    to[0] = static_cast<char>('0' + n % 10);
-}
 
 // The `count` digits of `n` (below 10^17) as text.
 void WriteAllDigits(char *to, std::uint64_t n, int count) {
