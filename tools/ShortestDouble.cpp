@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "base/DecimalDigits.h"
 
@@ -18,14 +19,32 @@ constexpr auto kPow5 = PowerTable<5, 26>();
 constexpr std::uint64_t kPow10_16 = 10000000000000000ull;
 constexpr std::uint64_t kPow10_17 = 100000000000000000ull;
 
+// Eight digits of `n` (below 10^8): split in halves and quarters, so the
+// four pairs do not wait on one another.
+void WriteEight(char *to, std::uint32_t n) {
+  const std::uint32_t high = n / 10000;
+  const std::uint32_t low = n % 10000;
+  std::memcpy(to, kDigitPairs + (high / 100) * 2, 2);
+  std::memcpy(to + 2, kDigitPairs + (high % 100) * 2, 2);
+  std::memcpy(to + 4, kDigitPairs + (low / 100) * 2, 2);
+  std::memcpy(to + 6, kDigitPairs + (low % 100) * 2, 2);
+}
+
 // The `count` digits of `n` (below 10^17) as text.
 void WriteAllDigits(char *to, std::uint64_t n, int count) {
   if (count <= 8) {
     WriteDigits(to, static_cast<std::uint32_t>(n), count);
     return;
   }
-  WriteDigits(to, static_cast<std::uint32_t>(n / 100000000), count - 8);
-  WriteDigits(to + count - 8, static_cast<std::uint32_t>(n % 100000000), 8);
+  const auto low = static_cast<std::uint32_t>(n % 100000000);
+  n /= 100000000;
+  if (count <= 16) {
+    WriteDigits(to, static_cast<std::uint32_t>(n), count - 8);
+  } else {
+    WriteDigits(to, static_cast<std::uint32_t>(n / 100000000), count - 16);
+    WriteEight(to + count - 16, static_cast<std::uint32_t>(n % 100000000));
+  }
+  WriteEight(to + count - 8, low);
 }
 
 // The digits (n of them, no trailing zeros) with the first at 10^e10, in
