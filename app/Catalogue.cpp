@@ -109,23 +109,23 @@ std::vector<TStart> TypeRows(int type) {
 
 void BuildCatalogue(TCatalogue &catalogue) {
   for (int t = 0; t < kTypeCount; ++t) {
-    auto &specs = catalogue.RowSpecs[static_cast<size_t>(t)];
+    auto &rowTexts = catalogue.RowSpecs[static_cast<size_t>(t)];
     auto &values = catalogue.ItemValues[static_cast<size_t>(t)];
-    specs.assign(1, kHeader);
+    rowTexts.assign(1, kHeader);
     values.clear();
     for (const TStart &row : TypeRows(t)) {
-      specs.emplace_back(row.row);
+      rowTexts.emplace_back(row.row);
       values.push_back(row.value);
     }
     // Option rows close every list; all start at their first item.
-    specs.emplace_back(kGauge);
+    rowTexts.emplace_back(kGauge);
     if (IsRoundType(t)) {
-      specs.emplace_back(kRoundInsulation);
+      rowTexts.emplace_back(kRoundInsulation);
     } else {
-      specs.emplace_back(kRectFlange);
-      specs.emplace_back(kRectInsulation);
+      rowTexts.emplace_back(kRectFlange);
+      rowTexts.emplace_back(kRectInsulation);
     }
-    values.resize(specs.size() - 1, Variant(I{0}));
+    values.resize(rowTexts.size() - 1, Variant(I{0}));
   }
   catalogue.CurrentType = 0;
 }

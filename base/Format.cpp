@@ -11,7 +11,7 @@ namespace korvane {
 namespace {
 
 // One parsed conversion: "%" ["-"] [width] ["." precision] letter.
-struct TSpec {
+struct TConversion {
   bool leftAlign = false;
   bool zeroPad = false;
   int width = 0;
@@ -47,31 +47,31 @@ bool ReadField(std::string_view format, std::size_t &i, int &value) {
 }
 
 // Parses the conversion after the '%' at format[i - 1]; leaves i after it.
-TSpec ParseSpec(std::string_view format, std::size_t &i) {
-  TSpec spec;
+TConversion ParseConversion(std::string_view format, std::size_t &i) {
+  TConversion conv;
   if (i < format.size() && format[i] == '-') {
-    spec.leftAlign = true;
+    conv.leftAlign = true;
     ++i;
   }
-  spec.zeroPad = i < format.size() && format[i] == '0';
-  if (!ReadField(format, i, spec.width))
+  conv.zeroPad = i < format.size() && format[i] == '0';
+  if (!ReadField(format, i, conv.width))
     ThrowFormat(format, "has a field too wide");
   if (i < format.size() && format[i] == '.') {
     ++i;
-    if (!ReadField(format, i, spec.precision))
+    if (!ReadField(format, i, conv.precision))
       ThrowFormat(format, "has a precision too large");
   }
   if (i >= format.size())
     ThrowFormat(format, "ends inside a conversion");
-  spec.letter = AsciiLower(format[i++]);
-  switch (spec.letter) {
+  conv.letter = AsciiLower(format[i++]);
+  switch (conv.letter) {
   case 'd':
   case 's':
   case 'f':
   case 'n':
   case 'm':
   case 'g':
-    return spec;
+    return conv;
   default:
     ThrowFormat(format, "has an unknown conversion");
   }
@@ -138,50 +138,50 @@ std::size_t CountChars(std::string_view text) {
 }
 
 // Pads what the conversion wrote (from `start`) to the field width.
-void Pad(std::string &out, std::size_t start, const TSpec &spec) {
+void Pad(std::string &out, std::size_t start, const TConversion &conv) {
   const std::size_t chars = CountChars(std::string_view(out).substr(start));
-  if (chars >= static_cast<std::size_t>(spec.width))
+  if (chars >= static_cast<std::size_t>(conv.width))
     return;
-  const std::size_t fill = static_cast<std::size_t>(spec.width) - chars;
-  if (spec.leftAlign)
+  const std::size_t fill = static_cast<std::size_t>(conv.width) - chars;
+  if (conv.leftAlign)
     out.append(fill, ' ');
-  else if (spec.zeroPad && spec.letter != 's' && spec.letter != 'm')
+  else if (conv.zeroPad && conv.letter != 's' && conv.letter != 'm')
     out.insert(start + (out[start] == '-' ? 1 : 0), fill, '0');
   else
     out.insert(start, fill, ' ');
 }
 
-void AppendConversion(std::string &out, std::string_view format, const TSpec &spec,
+void AppendConversion(std::string &out, std::string_view format, const TConversion &conv,
                       const Variant &arg, const TCurrencyFormat &currency) {
   const std::size_t start = out.size();
-  switch (spec.letter) {
+  switch (conv.letter) {
   case 'd':
     if (arg.kind() != Variant::Kind::Int)
       ThrowFormat(format, "is invalid or incompatible with its argument");
-    AppendInt(out, arg.asInt(), spec.precision);
+    AppendInt(out, arg.asInt(), conv.precision);
     break;
   case 's':
     // An empty value is an empty text; numbers must be formatted as numbers.
     if (arg.kind() == Variant::Kind::Text)
-      AppendText(out, arg.text(), spec.precision);
+      AppendText(out, arg.text(), conv.precision);
     else if (arg.kind() != Variant::Kind::Empty)
       ThrowFormat(format, "is invalid or incompatible with its argument");
     break;
   case 'f':
   case 'n':
-    AppendFixed(out, NumberArg(format, arg), spec.precision < 0 ? 2 : spec.precision,
-                spec.letter == 'n');
+    AppendFixed(out, NumberArg(format, arg), conv.precision < 0 ? 2 : conv.precision,
+                conv.letter == 'n');
     break;
   case 'm':
     AppendMoney(out, NumberArg(format, arg),
-                spec.precision < 0 ? currency.decimals : spec.precision, currency);
+                conv.precision < 0 ? currency.decimals : conv.precision, currency);
     break;
   case 'g':
-    AppendGeneral(out, NumberArg(format, arg), spec.precision < 0 ? 15 : spec.precision);
+    AppendGeneral(out, NumberArg(format, arg), conv.precision < 0 ? 15 : conv.precision);
     break;
   }
-  if (spec.width > 0)
-    Pad(out, start, spec);
+  if (conv.width > 0)
+    Pad(out, start, conv);
 }
 
 void AppendAll(std::string &out, std::string_view format, std::span<const Variant> args,
@@ -205,10 +205,10 @@ void AppendAll(std::string &out, std::string_view format, std::span<const Varian
       ++i;
       continue;
     }
-    const TSpec spec = ParseSpec(format, i);
+    const TConversion conv = ParseConversion(format, i);
     if (next >= args.size())
       ThrowFormat(format, "has more conversions than arguments");
-    AppendConversion(out, format, spec, args[next++], currency);
+    AppendConversion(out, format, conv, args[next++], currency);
   }
 }
 

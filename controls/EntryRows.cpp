@@ -3,7 +3,7 @@
 #include <climits>
 #include <exception>
 
-#include "controls/RowSpec.h"
+#include "controls/RowText.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 
 #include "base/MessageSink.h"
 #include "controls/EntryRows.h"
-#include "controls/RowSpec.h"
+#include "controls/RowText.h"
 
 namespace korvane {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The property grid: a three-column string grid (caption, value, units) whose
-// rows are described by row-spec texts. The row model (TEntryRows) holds the
+// rows are described by row texts. The row model (TEntryRows) holds the
 // rules of every row over the grid's own cell store; this widget adds the
 // editing: the in-place editor set up for the row, the property-editor,
 // pull-down and spin buttons, the check box, the pull-down list, cycling an

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "EntryRowsFixture.h"
-#include "controls/RowSpec.h"
+#include "controls/RowText.h"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/RowSpec.h"
+#include "controls/RowText.h"
 
 #include <exception>
 

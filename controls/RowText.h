@@ -1,5 +1,5 @@
 #pragma once
-// The row-spec language: one text per grid row, pieces separated by a
+// The row-text language: one text per grid row, pieces separated by a
 // delimiter, "Width; %0.0f; mm; NPE; 100; 2400" or "Vanes; enum;; No; Yes".
 // Piece 0 is the caption, 1 the format or type word, 2 the units, then the
 // editor word and range (numeric and plain rows) or the items (enumerations).
