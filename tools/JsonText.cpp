@@ -131,6 +131,24 @@ void AppendJsonEscaped(std::string &out, std::string_view text) {
   }
 }
 
+namespace {
+
+// True when no number of decimals from 1 to 4 can pass the test below, seen
+// at once: had W / 10^d read back as the value for a whole W, then value x
+// 10^4, computed, would lie within 2^-52 of itself (half an ulp of the value
+// and the rounding of the product) of the whole number W x 10^(4 - d). A
+// computed price or weight lies much farther than that from one.
+bool FarFromFourDecimals(double value) {
+  const double scaled = std::fabs(value * 1e4);
+  if (!(scaled < 1e15))
+    return false;
+  const double fraction = scaled - static_cast<double>(static_cast<long long>(scaled));
+  const double distance = fraction < 0.5 ? fraction : 1 - fraction;
+  return distance > scaled * 4e-16;
+}
+
+} // namespace
+
 char *WriteJsonNumber(char *p, double value) {
   if (!std::isfinite(value))
     return std::copy_n("null", 4, p);
@@ -143,6 +161,8 @@ char *WriteJsonNumber(char *p, double value) {
     if (static_cast<double>(whole) == value)
       return std::to_chars(p, p + 24, whole).ptr;
   }
+  if (FarFromFourDecimals(value))
+    return WriteShortestDouble(p, value);
   // A value with a few decimals (a gauge, a typed length) is that decimal
   // when dividing its scaled whole number gives the very same double back.
   double scale = 1;
