@@ -245,6 +245,28 @@ TEST(JsonText, StringsAreEscapedAndUtf8PassesThrough) {
   EXPECT_EQ(out, "\"R1,234.00  [\"\"x\"\"]\"");
 }
 
+// A CSV field is quoted exactly when it holds a comma, a quote or a line
+// break, wherever it lies in a field of any length.
+TEST(JsonText, CsvFieldsAreQuotedWhenTheyMustBe) {
+  for (std::size_t length : {1u, 7u, 15u, 16u, 17u, 31u, 33u, 40u}) {
+    for (char special : {',', '"', '\r', '\n', ';', 'x'}) {
+      for (std::size_t at = 0; at < length; ++at) {
+        std::string text(length, 'a');
+        text[at] = special;
+        std::string out;
+        AppendCsvField(out, text);
+        const bool quoted = special != ';' && special != 'x';
+        std::string expected = text;
+        if (special == '"')
+          expected.insert(at, 1, '"');
+        if (quoted)
+          expected = '"' + expected + '"';
+        ASSERT_EQ(out, expected) << length << ' ' << at << ' ' << int(special);
+      }
+    }
+  }
+}
+
 TEST(JsonText, NumbersReadBackAsTheSameDouble) {
   std::vector<double> values = {0.6,     2.4,        -0.5,   0.05,  1234.5678, 443.5756,
                                 1e-5,    0.1 + 0.2,  1e300,  -7.25, 0.0001,    99999999999.9,
