@@ -38,14 +38,11 @@ void TItemRowSet::Restore(int type, std::span<const int> rows) {
   const auto i = static_cast<std::size_t>(type);
   TCellStore &cells = *cells_[i];
   const std::vector<std::string> &shown = shown_[i];
-  for (int r : rows) {
-    if (r < 1 || static_cast<std::size_t>(r) >= shown.size())
-      continue;
-    // Assigned in place: the cell keeps its storage.
-    if (std::string *cell = cells.MutableCell(1, r);
-        cell && *cell != shown[static_cast<std::size_t>(r)])
-      *cell = shown[static_cast<std::size_t>(r)];
-  }
+  // A listed row nearly always differs: assigned in place without comparing.
+  for (int r : rows)
+    if (r >= 1 && static_cast<std::size_t>(r) < shown.size())
+      if (std::string *cell = cells.MutableCell(1, r))
+        *cell = shown[static_cast<std::size_t>(r)];
 }
 
 } // namespace korvane
