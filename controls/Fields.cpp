@@ -45,7 +45,7 @@ TNumField::TNumField(std::string formatStr, TEditorKind kind, double rangeLo, do
                      double step)
     : TField(std::move(formatStr), kind), rangeLo_(rangeLo), rangeHi_(rangeHi), step_(step),
       decimals_(FormatDecimals(FormatStr())), intFormat_(IsIntFormat(FormatStr())),
-      floatFormat_(IsFloatFormat(FormatStr())) {}
+      floatFormat_(IsFloatFormat(FormatStr())), plainPrecision_(PlainFixedPrecision(FormatStr())) {}
 
 std::optional<Variant> TNumField::ValueOf(const std::string &text) const {
   double x = 0.0;
@@ -85,7 +85,13 @@ bool TNumField::WriteText(const Variant &value, std::string &text) const {
       return true;
     }
     if (floatFormat_) {
-      AppendNumber(text, x, FormatStr(), formatType_, sigDigs_, decimals_);
+      // A fixed or manual format type writes by the row format itself.
+      const bool byFormat =
+          formatType_ == TFormatType::ft_Fixed || formatType_ == TFormatType::ft_Manual;
+      if (byFormat && plainPrecision_ >= 0)
+        AppendFixed(text, x, plainPrecision_);
+      else
+        AppendNumber(text, x, FormatStr(), formatType_, sigDigs_, decimals_);
       return true;
     }
   } catch (const std::exception &) {

@@ -86,6 +86,7 @@ private:
   // Worked out once: reading every row is on the path of each solve.
   bool intFormat_;
   bool floatFormat_;
+  int plainPrecision_; // of a plain fixed format, else -1
 };
 
 // Two numbers written "a/b" by a format holding '/' ("%0.0f/%0.0f").

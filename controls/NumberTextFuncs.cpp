@@ -63,24 +63,6 @@ bool IsPlainDecimal(std::string_view s) {
   return digit;
 }
 
-// The precision of a format that is one fixed conversion and nothing else,
-// no width: "%0.3f", "%.1F". -1 for any other format.
-int PlainFixedPrecision(std::string_view f) {
-  std::size_t i = 0;
-  if (f.size() < 4 || f[i++] != '%')
-    return -1;
-  if (f[i] == '0')
-    ++i;
-  if (f[i++] != '.' || !IsDigit(f[i]))
-    return -1;
-  int precision = f[i++] - '0';
-  if (i < f.size() && IsDigit(f[i]))
-    precision = precision * 10 + (f[i++] - '0');
-  if (i + 1 != f.size() || (f[i] != 'f' && f[i] != 'F'))
-    return -1;
-  return precision;
-}
-
 // One side of a number text, spaces and slashes already gone.
 std::string CleanPart(std::string t) {
   if (t.empty())
@@ -139,6 +121,22 @@ bool IsFloatFormat(std::string_view f) {
 }
 bool IsPairFormat(std::string_view f) {
   return f.find('/') != f.npos;
+}
+
+int PlainFixedPrecision(std::string_view f) {
+  std::size_t i = 0;
+  if (f.size() < 4 || f[i++] != '%')
+    return -1;
+  if (f[i] == '0')
+    ++i;
+  if (f[i++] != '.' || !IsDigit(f[i]))
+    return -1;
+  int precision = f[i++] - '0';
+  if (i < f.size() && IsDigit(f[i]))
+    precision = precision * 10 + (f[i++] - '0');
+  if (i + 1 != f.size() || (f[i] != 'f' && f[i] != 'F'))
+    return -1;
+  return precision;
 }
 
 int FormatDecimals(std::string_view f) {

@@ -28,6 +28,11 @@ bool IsExpFormat(std::string_view f);   // holds 'g' or 'G'
 bool IsFloatFormat(std::string_view f); // holds 'f' or 'F', or is an exp format
 bool IsPairFormat(std::string_view f);  // holds '/'
 
+// The precision of a format that is one fixed conversion and nothing else,
+// no width ("%0.3f" -> 3, "%.1F" -> 1): such a format writes exactly as
+// AppendFixed does. -1 for any other format.
+int PlainFixedPrecision(std::string_view f);
+
 // The digit right after the first '.' ("%0.3f" -> 3); 0 without one.
 int FormatDecimals(std::string_view f);
 

@@ -127,6 +127,16 @@ TEST(ReadNumText, ReadsWhatTheCleanedTextReads) {
   }
 }
 
+TEST(PlainFixedPrecision, OnlyALoneFixedConversion) {
+  const std::pair<const char *, int> cases[] = {
+      {"%0.3f", 3},   {"%.1F", 1},   {"%0.10f", 10}, {"%0.0f", 0},    {"%0.3fmm", -1},
+      {"x%0.1f", -1}, {"%5.1f", -1}, {"%0.2n", -1},  {"%0.123f", -1}, {"%0.f", -1},
+      {"%d", -1},     {"", -1},      {"%0.1g", -1},  {"%-0.2f", -1},
+  };
+  for (const auto &[format, precision] : cases)
+    EXPECT_EQ(PlainFixedPrecision(format), precision) << format;
+}
+
 TEST(FormatNumber, PlainFixedFormatsMatchTheFormatter) {
   const char *formats[] = {"%0.0f", "%0.3f",   "%.2f",   "%0.1F",  "%0.10f", "%5.1f",
                            "%0.2n", "%0.0fmm", "x%0.1f", "%-0.2f", "%0.1g"};
