@@ -35,8 +35,12 @@ void Report(TMessageSink &sink, const std::string &text) {
   sink.Show(TMsgKind::Error, TMsgButtons::Ok, text);
 }
 
-std::string WithFileName(const std::string &error, const std::string &FileName) {
-  return error.empty() ? "Cannot access " + FileName : error;
+// The file layer's words: what could not be done to which file, and why.
+std::string FileError(const char *what, const std::string &FileName, const std::string &reason) {
+  std::string text = std::string("Cannot ") + what + " file \"" + FileName + "\".";
+  if (!reason.empty())
+    text += " " + reason;
+  return text;
 }
 
 } // namespace
@@ -69,7 +73,7 @@ bool SaveItemFile(const std::string &FileName, const TItemValues &ItemValues,
   // What the file holds besides our sections must survive the save; a file
   // we cannot read is one we must not replace.
   if (!ini.LoadFile(FileName, &error)) {
-    Report(sink, WithFileName(error, FileName));
+    Report(sink, FileError("open", FileName, error));
     return false;
   }
   ini.Write(kUserSection, "RegisteredOwner", Stamp.Owner);
@@ -83,7 +87,7 @@ bool SaveItemFile(const std::string &FileName, const TItemValues &ItemValues,
       ini.Write(rec.Name, rec.Props[k], ValueText(values[k]));
   }
   if (!ini.SaveFile(FileName, &error)) {
-    Report(sink, WithFileName(error, FileName));
+    Report(sink, FileError("create", FileName, error));
     return false;
   }
   return true;
@@ -93,7 +97,7 @@ bool LoadItemFile(const std::string &FileName, TItemValues &ItemValues, TMessage
   TIniStore ini;
   std::string error;
   if (!ini.LoadFile(FileName, &error)) {
-    Report(sink, WithFileName(error, FileName));
+    Report(sink, FileError("open", FileName, error));
     return false;
   }
   for (int t = 0; t < kTypeCount; ++t) {

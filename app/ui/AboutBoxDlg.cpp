@@ -1,6 +1,7 @@
 #include "app/ui/AboutBoxDlg.h"
 
 #include "app/ui/AboutBox.h"
+#include "app/ui/ContactDetails.h"
 #include "app/ui/KorvaneSettings.h"
 #include "app/ui/URLLabel.h"
 
@@ -23,10 +24,7 @@ QString TAboutBoxDlg::EffectiveSettingsFile() const {
 }
 
 QString TAboutBoxDlg::WebLinkURL() const {
-  // A maker who stored the full address must not get "http://http://...".
-  if (WebURL.contains(QLatin1String("://")))
-    return WebURL;
-  return QStringLiteral("http://") + WebURL;
+  return WebAddressUrl(WebURL);
 }
 
 void TAboutBoxDlg::Fill(TAboutBox &box) const {

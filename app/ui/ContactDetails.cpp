@@ -52,4 +52,10 @@ TContactDetails ReadContactDetails(const QString &settingsFile) {
   return c;
 }
 
+QString WebAddressUrl(const QString &web) {
+  if (web.contains(QLatin1String("://")))
+    return web;
+  return QStringLiteral("http://") + web;
+}
+
 } // namespace korvane

@@ -29,6 +29,10 @@ TContactDetails DefaultContactDetails();
 // kept empty, as the maker may have cleared it on purpose.
 TContactDetails ReadContactDetails(const QString &settingsFile = QString());
 
+// The address a "web" value opens: a value without a scheme gets "http://",
+// one the maker stored in full is kept ("http://http://..." helps nobody).
+QString WebAddressUrl(const QString &web);
+
 // The maker's copyright notice shown in the about box.
 QString MakerCopyright();
 

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
 #include <memory>
 
+#include "app/ui/ContactDetails.h"
 #include "app/ui/KorvaneSettings.h"
 #include "costs/ui/PricesDlg.h"
 #include "costs/ui/ScrivelForm.h"
@@ -28,6 +30,7 @@ TCostFileEditor MakeCostEditor(QString programDir, QString sharedDataDir, QStrin
     if (!editors->prices) {
       const QString settings = settingsFile.isEmpty() ? KorvaneSettingsFile() : settingsFile;
       editors->iniEditor = new TScrivelForm(TScrivelServices::Desktop(), settings, &form);
+      editors->iniEditor->SetWebSite(QUrl(WebAddressUrl(form.Contact().web)));
       TPricesWorld pricesWorld{
           world.CurrentCosts, world.CostFileName, world.SpiralPriceTable, form.Messages(),
           // A price file that fails is fatal: told, then the end.

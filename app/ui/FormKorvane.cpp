@@ -30,20 +30,6 @@ namespace korvane {
 
 namespace {
 
-// Messages shown over the window count as its own dialogs: coming back from
-// one is not the user coming back to the window.
-class TWindowSink : public TMessageSink {
-public:
-  TWindowSink(TFormKorvane &form, TMessageSink &inner) : form_(form), inner_(inner) {}
-  TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
-    return form_.RunDialog([&] { return inner_.Show(kind, buttons, text); });
-  }
-
-private:
-  TFormKorvane &form_;
-  TMessageSink &inner_;
-};
-
 // The form was laid out for an 8-point face 13 pixels high; pixel sizes grow
 // with the platform's font so no caption or value is clipped.
 double FontScale(const QWidget &w) {
@@ -61,9 +47,7 @@ TFormKorvane::TFormKorvane(TKorvaneWorld &world, TFormKorvaneServices services, 
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   if (!services_.Messages)
     boxSink_ = std::make_unique<TMessageBoxSink>(this);
-  windowSink_ =
-      std::make_unique<TWindowSink>(*this, services_.Messages ? *services_.Messages : *boxSink_);
-  messages_ = windowSink_.get();
+  messages_ = services_.Messages ? services_.Messages : boxSink_.get();
   if (!services_.Dialogs)
     ownDialogs_ = std::make_unique<TQtFileDialogs>();
   dialogs_ = services_.Dialogs ? services_.Dialogs : ownDialogs_.get();
@@ -98,13 +82,13 @@ void TFormKorvane::createActions() {
   ActionClose = make(QStringLiteral("&Close"), QStringLiteral("Close..."), TToolGlyph::Close);
   ButtonSolveAction = make(QStringLiteral("&Solve"), QStringLiteral("Solve..."), TToolGlyph::Solve);
 
-  connect(ActionOpen, &QAction::triggered, this, &TFormKorvane::ActionOpenExecute);
-  connect(ActionSave, &QAction::triggered, this, &TFormKorvane::ActionSaveExecute);
-  connect(ActionCopy, &QAction::triggered, this, &TFormKorvane::ActionCopyExecute);
-  connect(ActionSolve, &QAction::triggered, this, &TFormKorvane::ActionSolveExecute);
-  connect(HelpAction, &QAction::triggered, this, &TFormKorvane::HelpActionExecute);
-  connect(ActionClose, &QAction::triggered, this, &TFormKorvane::ActionCloseExecute);
-  connect(ButtonSolveAction, &QAction::triggered, this, &TFormKorvane::ButtonSolveClick);
+  onTriggered(ActionOpen, &TFormKorvane::ActionOpenExecute);
+  onTriggered(ActionSave, &TFormKorvane::ActionSaveExecute);
+  onTriggered(ActionCopy, &TFormKorvane::ActionCopyExecute);
+  onTriggered(ActionSolve, &TFormKorvane::ActionSolveExecute);
+  onTriggered(HelpAction, &TFormKorvane::HelpActionExecute);
+  onTriggered(ActionClose, &TFormKorvane::ActionCloseExecute);
+  onTriggered(ButtonSolveAction, &TFormKorvane::ButtonSolveClick);
   // F9 works wherever the focus is in the window, with no button of its own.
   addAction(ActionSolve);
 
@@ -112,10 +96,21 @@ void TFormKorvane::createActions() {
   Help1 = HelpAction;
   PopupMenu1->addAction(Help1);
   emailTarnwell1 = PopupMenu1->addAction(QStringLiteral("&Tarnwell Direct"));
-  connect(emailTarnwell1, &QAction::triggered, this, &TFormKorvane::EmailTarnwellExecute);
+  onTriggered(emailTarnwell1, &TFormKorvane::EmailTarnwellExecute);
   PopupMenu1->addSeparator();
   About1 = PopupMenu1->addAction(QStringLiteral("&About"));
-  connect(About1, &QAction::triggered, this, &TFormKorvane::AboutExecute);
+  onTriggered(About1, &TFormKorvane::AboutExecute);
+  // Opening the drop-down is leaving the grid, even before a choice.
+  connect(PopupMenu1, &QMenu::aboutToShow, this, &TFormKorvane::CommitEdits);
+}
+
+void TFormKorvane::onTriggered(QAction *action, void (TFormKorvane::*handler)()) {
+  // Tool buttons and shortcuts take no focus, so an open edit would stay
+  // open: every action commits it first and then acts on the stored value.
+  connect(action, &QAction::triggered, this, [this, handler] {
+    CommitEdits();
+    (this->*handler)();
+  });
 }
 
 void TFormKorvane::createToolBar() {
@@ -228,8 +223,12 @@ void TFormKorvane::createPages() {
   GridDimensions->OnDoSetData = [this](QObject *, int c, int r) { GridDimensionsDoSetData(c, r); };
   GridOptions->OnDoSetData = [this](QObject *, int c, int r) { GridOptionsDoSetData(c, r); };
   connect(ComboDuctType, &QComboBox::currentIndexChanged, this, [this] {
-    if (created_)
-      ComboDuctTypeChange();
+    if (!created_)
+      return;
+    // The wheel changes the type without taking the focus: the edit of the
+    // type still shown is stored with that type before the grid changes.
+    CommitEdits();
+    ComboDuctTypeChange();
   });
 }
 

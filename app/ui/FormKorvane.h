@@ -7,7 +7,6 @@
 //   TKorvaneWorld world;                      // start-up fills it
 //   TFormKorvane form(world, services);       // FormCreate runs here
 //   form.show();
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -76,6 +75,7 @@ public:
   const TSolveReport &Report() const { return report_; }
   TMessageSink &Messages() { return *messages_; }
   TFileDialogs &Dialogs() { return *dialogs_; }
+  const TContactDetails &Contact() const { return services_.Contact; }
 
   // The components, named as on the form.
   QToolBar *ToolBar1 = nullptr;
@@ -130,15 +130,9 @@ public:
   void EmailTarnwellExecute();
   void AboutExecute();
 
-  // The cost editor (or any other dialog) run from this window: its return
-  // must not count as the user coming back to the window.
-  template <class F> auto RunDialog(F &&run) {
-    struct TScope {
-      TFormKorvane *form;
-      ~TScope() { form->dialogClosed_.start(); }
-    } scope{this};
-    return run();
-  }
+  // Ends an edit left open in either grid, so what the window shows is what
+  // it stores, prices, saves and copies.
+  void CommitEdits();
 
   // The window's text in the status bar and its hint (the rates).
   QString StatusText() const;
@@ -151,6 +145,8 @@ protected:
 
 private:
   void createActions();
+  // Runs `handler` for `action`, after any open edit was committed.
+  void onTriggered(QAction *action, void (TFormKorvane::*handler)());
   void createToolBar();
   void createPages();
   void configureGrid(TEntryGrid &grid);
@@ -163,15 +159,13 @@ private:
 
   TKorvaneWorld &world_;
   TFormKorvaneServices services_;
-  std::unique_ptr<TMessageSink> boxSink_;    // message boxes, unless a sink was given
-  std::unique_ptr<TMessageSink> windowSink_; // every message of the window goes here
+  std::unique_ptr<TMessageSink> boxSink_; // message boxes, unless a sink was given
   std::unique_ptr<TFileDialogs> ownDialogs_;
   TMessageSink *messages_ = nullptr;
   TFileDialogs *dialogs_ = nullptr;
   TSolveReport report_;
   TAboutBoxDlg *about_ = nullptr; // made on first use
   TMapiControl *mapi_ = nullptr;  // made on first use
-  QElapsedTimer dialogClosed_;    // when a dialog of this window last closed
   bool created_ = false;
 };
 

@@ -30,10 +30,6 @@ namespace korvane {
 
 namespace {
 
-// A window coming back within this time of one of its own dialogs closing
-// is the dialog handing the focus back, not the user returning to it.
-constexpr qint64 kDialogReturnMsecs = 500;
-
 const QString kItemOpenFilter = QStringLiteral("Korvane file (*.kvd)");
 const QString kItemSaveFilter = QStringLiteral("Korvane File (*.kvd)");
 const QString kCostFilter = QStringLiteral("Cost file (*.cst)");
@@ -127,14 +123,12 @@ int TFormKorvane::EditCostFile(Variant &Value) {
   world_.CostFileName = Value.toText();
   int result = mrCancel;
   if (services_.CostFileEditor) {
-    result = RunDialog([&] { return services_.CostFileEditor(*this, Value); });
+    result = services_.CostFileEditor(*this, Value);
   } else {
     // Until the cost editor takes this row over, the row chooses a file.
-    const QString chosen = RunDialog([&] {
-      return dialogs_->OpenFileName(this, {QStringLiteral("Cost File"), kCostFilter,
-                                           QStringLiteral("cst"),
-                                           QString::fromStdString(world_.CostFileName)});
-    });
+    const QString chosen = dialogs_->OpenFileName(
+        this, {QStringLiteral("Cost File"), kCostFilter, QStringLiteral("cst"),
+               QString::fromStdString(world_.CostFileName)});
     if (!chosen.isEmpty()) {
       world_.CostFileName = chosen.toStdString();
       result = mrOk;
@@ -158,11 +152,9 @@ void TFormKorvane::ActionCloseExecute() {
 // ---- item files and the clipboard ----------------------------------------------
 
 void TFormKorvane::ActionOpenExecute() {
-  const QString name = RunDialog([&] {
-    return dialogs_->OpenFileName(this,
-                                  {QStringLiteral("Open"), kItemOpenFilter, QStringLiteral("kvd"),
-                                   QString::fromStdString(world_.ItemFileName)});
-  });
+  const QString name =
+      dialogs_->OpenFileName(this, {QStringLiteral("Open"), kItemOpenFilter, QStringLiteral("kvd"),
+                                    QString::fromStdString(world_.ItemFileName)});
   if (name.isEmpty())
     return;
   world_.ItemFileName = name.toStdString();
@@ -171,11 +163,9 @@ void TFormKorvane::ActionOpenExecute() {
 }
 
 void TFormKorvane::ActionSaveExecute() {
-  const QString name = RunDialog([&] {
-    return dialogs_->SaveFileName(this, {QStringLiteral("Save As"), kItemSaveFilter,
-                                         QStringLiteral("kvd"),
-                                         QString::fromStdString(world_.ItemFileName)});
-  });
+  const QString name = dialogs_->SaveFileName(this, {QStringLiteral("Save As"), kItemSaveFilter,
+                                                     QStringLiteral("kvd"),
+                                                     QString::fromStdString(world_.ItemFileName)});
   if (name.isEmpty())
     return;
   world_.ItemFileName = name.toStdString();
@@ -201,7 +191,7 @@ void TFormKorvane::HelpActionExecute() {
 void TFormKorvane::EmailTarnwellExecute() {
   if (!mapi_)
     mapi_ = new TMapiControl(this);
-  RunDialog([&] { return SendEnquiry(*mapi_, services_.Contact); });
+  SendEnquiry(*mapi_, services_.Contact);
 }
 
 void TFormKorvane::AboutExecute() {
@@ -212,7 +202,7 @@ void TFormKorvane::AboutExecute() {
     about_->UrlOpener = services_.UrlOpener;
     about_->SettingsFile = services_.SettingsFile;
   }
-  RunDialog([&] { return about_->Execute(this); });
+  about_->Execute(this);
 }
 
 // ---- activation and closing ----------------------------------------------------------
@@ -228,11 +218,9 @@ void TFormKorvane::FormActivate() {
 
 void TFormKorvane::changeEvent(QEvent *e) {
   QMainWindow::changeEvent(e);
-  if (e->type() != QEvent::ActivationChange || !isActiveWindow())
-    return;
-  if (dialogClosed_.isValid() && dialogClosed_.elapsed() < kDialogReturnMsecs)
-    return;
-  FormActivate();
+  // Every activation, also the return from one of the window's own dialogs.
+  if (e->type() == QEvent::ActivationChange && isActiveWindow())
+    FormActivate();
 }
 
 void TFormKorvane::FormClose() {
@@ -250,7 +238,13 @@ void TFormKorvane::FormClose() {
       services_.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services_.SettingsFile, settings);
 }
 
+void TFormKorvane::CommitEdits() {
+  GridDimensions->CommitEditor();
+  GridOptions->CommitEditor();
+}
+
 void TFormKorvane::closeEvent(QCloseEvent *e) {
+  CommitEdits();
   FormClose();
   e->accept();
 }

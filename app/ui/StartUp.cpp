@@ -24,6 +24,7 @@ bool RunModuleStartUp(const QString &programDir, TKorvaneWorld &world, TStartUp 
   if (ended)
     return false;
   BuildCatalogue(world.Catalogue);
+  RegisterDuctSyntax(out.Highlighters);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's start, before any window: number formats, the maker's
-// contact details, the folders, the spiral fittings prices and the catalogue.
+// contact details, the folders, the spiral fittings prices, the catalogue and
+// the editor component's highlighters.
 // The single-instance guard and the windows follow in main().
 #include <QString>
 
@@ -8,12 +9,16 @@
 #include "app/ui/KorvaneWorld.h"
 #include "app/ui/ProgramFolders.h"
 #include "base/MessageSink.h"
+#include "costs/ui/HighlighterList.h"
 
 namespace korvane {
 
 struct TStartUp {
   TProgramFolders Folders;
   TContactDetails Contact;
+  // The editor component's highlighters, the bill's among them, for the
+  // whole run.
+  THighlighterList Highlighters;
 };
 
 // Numbers are read and written with '.' and ',' whatever the user's

@@ -46,8 +46,8 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
   pullButton_ = new TRowEditorButton(TRowGlyph::PullDown, host);
   spinUp_ = new TRowEditorButton(TRowGlyph::SpinUp, host);
   spinDown_ = new TRowEditorButton(TRowGlyph::SpinDown, host);
-  spinUp_->setAutoRepeat(true);
-  spinDown_->setAutoRepeat(true);
+  // One click, one step: a held button does not repeat, so a slow click
+  // never runs past the value the user wanted.
   checkBox_ = new QCheckBox(host);
   checkBox_->setFocusPolicy(Qt::NoFocus);
   checkBox_->hide();
@@ -72,6 +72,7 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
     rows_.DoSetData(1, Row());
   };
   list_->OnClosed = [this] { takeFocusBack(); };
+  list_->OnPointerOutside = [this](const QPoint &global) { pointerMovedWithListOpen(global); };
 
   // The row model has already sized the shared store; the grid follows it,
   // then takes its own defaults.
@@ -369,6 +370,19 @@ void TEntryGrid::openList() {
 void TEntryGrid::closeList() {
   if (list_->isVisible())
     list_->hide();
+}
+
+void TEntryGrid::pointerMovedWithListOpen(const QPoint &global) {
+  // The pointer over any other part of the grid closes the list, so the
+  // click that follows lands on the grid and selects what it points at.
+  const QPoint pos = viewport()->mapFromGlobal(global);
+  if (!viewport()->rect().contains(pos))
+    return;
+  const QPoint cell = MouseCoord(pos);
+  if (cell.x() == 1 && isEnumRow(cell.y()))
+    return;
+  closeList();
+  setFocus(Qt::PopupFocusReason);
 }
 
 void TEntryGrid::takeFocusBack() {

@@ -97,6 +97,7 @@ private:
   void openList();
   void closeList();
   void takeFocusBack();
+  void pointerMovedWithListOpen(const QPoint &global);
   int borderInset() const;
 
   TEntryRows rows_;

@@ -71,6 +71,8 @@ TMyListBox::TMyListBox(QWidget *owner) : QListWidget(owner) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
   setFocusPolicy(Qt::StrongFocus);
+  // An open pop-up sees every move of the pointer, also over the grid.
+  setMouseTracking(true);
   hide();
 }
 
@@ -115,6 +117,17 @@ void TMyListBox::mousePressEvent(QMouseEvent *e) {
     commitCurrent();
   }
   hide();
+}
+
+bool TMyListBox::event(QEvent *e) {
+  // Moves outside the list come to the list itself, not to its viewport,
+  // and a scroll area passes those on without looking at them.
+  if (e->type() == QEvent::MouseMove && OnPointerOutside) {
+    const auto *move = static_cast<QMouseEvent *>(e);
+    if (!rect().contains(move->position().toPoint()))
+      OnPointerOutside(move->globalPosition().toPoint());
+  }
+  return QListWidget::event(e);
 }
 
 void TMyListBox::hideEvent(QHideEvent *e) {

@@ -45,6 +45,8 @@ public:
   std::function<void(int index)> OnCommit;
   // The list closed on its own: the grid takes the focus back.
   std::function<void()> OnClosed;
+  // The pointer moved outside the list (screen coordinates) while it is open.
+  std::function<void(const QPoint &global)> OnPointerOutside;
 
   // Height of each item, and of the list in whole items.
   int ItemHeight() const { return itemHeight_; }
@@ -56,6 +58,7 @@ protected:
   void keyPressEvent(QKeyEvent *e) override;
   void keyReleaseEvent(QKeyEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
+  bool event(QEvent *e) override;
   void hideEvent(QHideEvent *e) override;
 
 private:

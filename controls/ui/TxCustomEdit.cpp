@@ -1,11 +1,13 @@
 #include "controls/ui/TxCustomEdit.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/Format.h"
 #include "base/NumberText.h"
@@ -330,28 +332,37 @@ void TxCustomEdit::typeChar(QChar ch) {
 
 // ---- focus ---------------------------------------------------------------
 
+bool TxCustomEdit::OwnMenuOpen() const {
+  // The edit's own context menu (Copy, Paste ...) is part of the entry: the
+  // text it pastes must land in an edit that is still open.
+  const QWidget *popup = QApplication::activePopupWidget();
+  return popup && popup->parentWidget() == this;
+}
+
 void TxCustomEdit::focusInEvent(QFocusEvent *e) {
   QLineEdit::focusInEvent(e);
   if (!autoSelect_ && (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason))
     deselect();
-  // A focus taken back after a clamped value keeps the user's starting
-  // point for Escape and the modified mark.
-  if (reclaiming_)
-    return;
-  // Coming back from another window or a menu continues the same entry.
-  const bool resumed =
-      e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
-  if (resumed && isModified())
+  // A focus taken back after a clamped value, or after the edit's own menu,
+  // keeps the user's starting point for Escape and the modified mark.
+  const bool fromOwnMenu = std::exchange(inOwnMenu_, false);
+  if (reclaiming_ || fromOwnMenu)
     return;
   setModified(false);
   entryText_ = text();
 }
 
 void TxCustomEdit::focusOutEvent(QFocusEvent *e) {
-  // Switching to another program or opening a menu is no end of the entry.
-  // The commit comes first, so editingFinished reports the rewritten text.
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
-    FocusLost();
+  // Every way of leaving ends the entry: another control, a menu, a dialog,
+  // another window or program. Only the edit's own menu does not. The commit
+  // comes first, so editingFinished reports the rewritten text.
+  // While that menu is open (until the focus comes back) the platform may
+  // report the pop-up's activation as another loss; it is the same one.
+  if (!inOwnMenu_) {
+    inOwnMenu_ = e->reason() == Qt::PopupFocusReason && OwnMenuOpen();
+    if (!inOwnMenu_)
+      FocusLost();
+  }
   QLineEdit::focusOutEvent(e);
 }
 

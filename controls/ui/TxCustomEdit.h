@@ -71,8 +71,10 @@ protected:
   virtual bool CanModify() const { return true; }
   // A failed commit takes the focus back; a grid's editor does not.
   virtual void ReclaimFocus();
-  // Runs when the focus went to another control of the window.
+  // Runs when the focus left the edit for anywhere but its own context menu.
   virtual void FocusLost();
+  // Whether the edit's own context menu is what took the focus.
+  bool OwnMenuOpen() const;
   // A modified text claims Escape so a dialog's cancel button stays put.
   virtual bool ClaimsEscape() const { return true; }
 
@@ -107,6 +109,7 @@ private:
   double offset_ = 0.0;
   bool autoSelect_ = true;
   bool reclaiming_ = false;
+  bool inOwnMenu_ = false; // the focus went to the edit's own context menu
   QString entryText_;
 };
 

@@ -634,7 +634,9 @@ void TxCustomGrid::endEdit(bool commit) {
     DoSetData(col, row);
   }
   if (editor_) {
-    if (editor_->hasFocus())
+    // The window's focus stays in the grid, even while another window is
+    // active, so coming back finds the grid and not a hidden editor.
+    if (editor_->hasFocus() || window()->focusWidget() == editor_)
       setFocus(Qt::OtherFocusReason);
     editor_->hide();
   }
@@ -644,9 +646,20 @@ void TxCustomGrid::endEdit(bool commit) {
   InvalidateCell(col, row);
 }
 
+bool TxCustomGrid::windowClosing() const {
+  // A window being closed or destroyed is hidden before its widgets lose the
+  // focus; a window that keeps its values commits them itself when it
+  // closes, and one being destroyed has no one left to tell.
+  return window()->isHidden();
+}
+
 void TxCustomGrid::editorFocusLost() {
+  if (windowClosing())
+    return;
   CommitEditor();
-  leaveGrid();
+  // As for the grid's own focus: only a move to another control leaves it.
+  if (QApplication::activePopupWidget() == nullptr && QApplication::activeWindow() == window())
+    leaveGrid();
 }
 
 void TxCustomGrid::leaveGrid() {

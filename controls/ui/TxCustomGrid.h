@@ -118,6 +118,10 @@ public:
   int EditorRow() const { return editRow_; }
   // The grid or its in-place editor holds the keyboard focus.
   bool GridHasFocus() const;
+  // Ends the open edit, if any: validation, read-back, DoSetData, then
+  // hidden. Whatever acts on the grid's values (a save, a copy, a solve)
+  // calls it first, so it acts on what the user sees.
+  void CommitEditor();
 
   void InvalidateCell(int col, int row);
   void InvalidateRow(int row);
@@ -162,8 +166,6 @@ protected:
   virtual void GridExited() {}
 
   // ---- helpers for derived grids ----
-  // Ends the open edit: validation, read-back, DoSetData, then hidden.
-  void CommitEditor();
   // Hides the editor without reading it back (its cell is gone).
   void CancelEditor();
   // Opens, moves or closes the editor to match the current state.
@@ -192,6 +194,7 @@ protected:
   void wheelEvent(QWheelEvent *e) override;
   void focusInEvent(QFocusEvent *e) override;
   void focusOutEvent(QFocusEvent *e) override;
+  void hideEvent(QHideEvent *e) override;
   bool focusNextPrevChild(bool next) override;
   void changeEvent(QEvent *e) override;
   // A wheel turn the grid itself handles unless this returns true.
@@ -214,6 +217,7 @@ private:
   void editorTextChanged(const QString &text);
   // Called by the editor: it lost the focus to `to` (not the grid).
   void editorFocusLost();
+  bool windowClosing() const;
   void editorFocusToGrid() { focusFromEditor_ = true; }
   void leaveGrid();
 

@@ -329,13 +329,22 @@ void TxCustomGrid::focusInEvent(QFocusEvent *e) {
 void TxCustomGrid::focusOutEvent(QFocusEvent *e) {
   QAbstractScrollArea::focusOutEvent(e);
   viewport()->update();
-  if (IsResumeReason(e->reason()))
-    return;
   const QWidget *to = QApplication::focusWidget();
-  if (to && to == editor_)
+  if ((to && to == editor_) || windowClosing())
     return;
   CommitEditor();
-  leaveGrid();
+  // A menu or another window takes the focus for a while; the grid is
+  // entered again only when the user moves to another control.
+  if (!IsResumeReason(e->reason()))
+    leaveGrid();
+}
+
+void TxCustomGrid::hideEvent(QHideEvent *e) {
+  // A page switch hides the grid: the value typed into an open editor is
+  // kept, not lost with the page.
+  if (!windowClosing())
+    CommitEditor();
+  QAbstractScrollArea::hideEvent(e);
 }
 
 void TxCustomGrid::changeEvent(QEvent *e) {

@@ -64,10 +64,12 @@ void TxInplaceEdit::keyPressEvent(QKeyEvent *e) {
 
 void TxInplaceEdit::FocusLost() {
   // Focus going to the grid itself is the grid's own doing (a mouse press or
-  // a closing edit); anywhere else ends the edit.
+  // a closing edit); anywhere else ends the edit, even when the page holding
+  // the grid was hidden first (a page switch) or the window lost the
+  // activation (a menu, a dialog, another program).
   if (QApplication::focusWidget() == grid_)
     grid_->editorFocusToGrid();
-  else if (isVisible())
+  else
     grid_->editorFocusLost();
 }
 

@@ -53,8 +53,7 @@ QString DecodeText(const QByteArray &bytes) {
 
 TScrivelForm::TScrivelForm(TScrivelServices services, const QString &settingsPath, QWidget *parent)
     : QMainWindow(parent), services_(std::move(services)), settingsPath_(settingsPath),
-      programDir_(QCoreApplication::applicationDirPath()),
-      webSite_(QStringLiteral("https://www.tarnwell.example/")), editor_(new TScrivelEditor(this)),
+      programDir_(QCoreApplication::applicationDirPath()), editor_(new TScrivelEditor(this)),
       printer_(std::make_unique<TScrivelPrinter>()),
       findDialog_(new TSearchDialog(TSearchDialog::TMode::Find, this)),
       replaceDialog_(new TSearchDialog(TSearchDialog::TMode::Replace, this)),
@@ -357,7 +356,9 @@ void TScrivelForm::SelectBackgroundColour() {
 }
 
 void TScrivelForm::BrowseWebSite() {
-  services_.openUrl(webSite_);
+  // The program hands in the maker's address; without one there is nowhere to go.
+  if (!webSite_.isEmpty())
+    services_.openUrl(webSite_);
 }
 
 void TScrivelForm::closeEvent(QCloseEvent *event) {

@@ -116,6 +116,16 @@ TEST_F(TEntryGridTest, SpinButtonsStepOnTheGridAndStopAtTheBounds) {
   EXPECT_EQ(commits.size(), 3u) << "on the upper bound nothing is committed";
 }
 
+TEST_F(TEntryGridTest, ASpinButtonHeldDownStepsOnce) {
+  grid->FocusCell(1, kLength);
+  QTest::mousePress(grid->SpinUpButton(), Qt::LeftButton);
+  // Long enough for a repeating button to have stepped several times.
+  QTest::qWait(900);
+  QTest::mouseRelease(grid->SpinUpButton(), Qt::LeftButton);
+  EXPECT_EQ(grid->Cells(1, kLength), "1.200");
+  EXPECT_EQ(commits.size(), 1u);
+}
+
 TEST_F(TEntryGridTest, EnterCommitsOnceAndBringsTheButtonsBack) {
   grid->FocusCell(1, kLength);
   QTest::keyClick(grid, Qt::Key_Return);
@@ -243,6 +253,35 @@ TEST_F(TEntryGridTest, NewLinesDropTheOpenEditAndFireNothing) {
   EXPECT_FALSE(grid->EditorOpen());
   EXPECT_EQ(grid->RowCount(), 2);
   EXPECT_TRUE(commits.empty());
+}
+
+} // namespace
+} // namespace korvane::test
+
+namespace korvane::test {
+namespace {
+
+// Sends the pull-down list a pointer move to `global`, as the open pop-up
+// receives every move of the pointer.
+void MovePointer(TMyListBox &list, const QPoint &global) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(list.mapFromGlobal(global)), QPointF(global),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&list, &move);
+}
+
+TEST_F(TEntryGridTest, ThePointerOverAnotherRowClosesTheListSoOneClickSelectsIt) {
+  grid->FocusCell(1, kGauge);
+  grid->TogglePullDown();
+  TMyListBox *list = grid->ListBox();
+  ASSERT_TRUE(list->isVisible());
+  auto at = [&](int col, int row) { return grid->CellRect(col, row).center(); };
+  MovePointer(*list, grid->viewport()->mapToGlobal(at(1, kVanes)));
+  EXPECT_TRUE(list->isVisible()) << "over an enumeration's value the list stays";
+  MovePointer(*list, grid->viewport()->mapToGlobal(at(1, kWidth)));
+  EXPECT_FALSE(list->isVisible());
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at(1, kWidth));
+  EXPECT_EQ(grid->Row(), kWidth);
+  EXPECT_TRUE(commits.empty()) << "opening and closing the list stores nothing";
 }
 
 } // namespace

@@ -372,20 +372,6 @@ TEST_F(TFormTest, ComingBackToTheWindowShowsTheFirstRowOfTheDimensions) {
   EXPECT_TRUE(form.ActionClose->isVisible());
 }
 
-TEST_F(TFormTest, ReturningFromItsOwnDialogIsNotComingBackToTheWindow) {
-  TFormKorvane &form = Start();
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  form.PageControl1->setCurrentIndex(1);
-  form.RunDialog([] { return 0; }); // a cost editor, a message box...
-  QEvent activated(QEvent::ActivationChange);
-  QApplication::sendEvent(&form, &activated);
-  EXPECT_EQ(form.PageControl1->currentIndex(), 1) << "the user stays where the dialog was opened";
-  QTest::qWait(600);
-  QApplication::sendEvent(&form, &activated);
-  EXPECT_EQ(form.PageControl1->currentIndex(), 0) << "coming back from elsewhere shows Dimensions";
-}
-
 TEST_F(TFormTest, ABadCellEndsInBadDataAndKeepsTheLastCopy) {
   TFormKorvane &form = Start();
   const QString copied = [&] {

@@ -42,7 +42,7 @@ TFormKorvane &TFormTest::Start(const QStringList &arguments, TCostFileEditor cos
   EXPECT_FALSE(ended);
   BuildCatalogue(world_->Catalogue);
   TFormKorvaneServices services;
-  services.Messages = &messages;
+  services.Messages = realMessageBoxes ? nullptr : &messages;
   services.Dialogs = &dialogs;
   services.Arguments = arguments;
   services.ProgramDir = StageDir() + QStringLiteral("/Korvane/");

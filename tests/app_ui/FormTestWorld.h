@@ -54,6 +54,7 @@ protected:
   std::string Details(std::size_t line) const;
 
   TRecordingSink messages;
+  bool realMessageBoxes = false; // message boxes shown, not recorded
   TScriptedDialogs dialogs;
   QList<QUrl> opened; // what the window asked the desktop to open
 

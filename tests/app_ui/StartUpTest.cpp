@@ -53,6 +53,10 @@ TEST_F(TStartUpTest, ReadsThePricesBesideTheProgramAndBuildsTheCatalogue) {
   EXPECT_GT(world.SpiralPriceTable.Price(fcElbow10D, 0), 0.0);
   EXPECT_EQ(world.Catalogue.ItemValues[dtStraightRect].size(), 6u);
   EXPECT_FALSE(start.Contact.email.isEmpty());
+  // The bill highlighter is offered by the editor component from the start.
+  const THighlighter *bill = start.Highlighters.Find(QStringLiteral("DuctSyntax"));
+  ASSERT_NE(bill, nullptr);
+  EXPECT_EQ(bill->fileFilter, QStringLiteral("Brisvantore Files (*.dct)|*.dct"));
 }
 
 TEST_F(TStartUpTest, AnUnreadablePriceFileEndsTheStartAfterItsMessage) {
