@@ -122,7 +122,7 @@ TEST(ItemFile, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   EXPECT_EQ(values, StartValues());
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, TMsgKind::Error);
-  EXPECT_FALSE(sink.messages[0].text.empty());
+  EXPECT_EQ(sink.messages[0].text, "Cannot open file \"" + dir.Dir() + "\". Is a directory");
 }
 
 TEST(ItemFile, AFailedSaveLeavesTheOldFile) {
@@ -138,9 +138,11 @@ TEST(ItemFile, AFailedSaveLeavesTheOldFile) {
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_FALSE(sink.messages[0].text.empty());
 
-  // No folder to write into.
-  EXPECT_FALSE(SaveItemFile(dir.File("no/such/folder.kvd"), StartValues(), kStamp, sink));
-  EXPECT_EQ(sink.messages.size(), 2u);
+  // No folder to write into: the user is told which file and why.
+  const std::string lost = dir.File("no/such/folder.kvd");
+  EXPECT_FALSE(SaveItemFile(lost, StartValues(), kStamp, sink));
+  ASSERT_EQ(sink.messages.size(), 2u);
+  EXPECT_EQ(sink.messages[1].text, "Cannot create file \"" + lost + "\". No such file or directory");
 }
 
 TEST(ItemFile, AValueThatIsNoNumberIsWrittenAsItsTextAndSkippedOnLoad) {
