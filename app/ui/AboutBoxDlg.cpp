@@ -1,9 +1,9 @@
 #include "app/ui/AboutBoxDlg.h"
 
 #include "app/ui/AboutBox.h"
-#include "app/ui/ContactDetails.h"
-#include "app/ui/KorvaneSettings.h"
 #include "app/ui/URLLabel.h"
+#include "desktop/ContactDetails.h"
+#include "desktop/KorvaneSettings.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

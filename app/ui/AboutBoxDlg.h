@@ -5,7 +5,7 @@
 //   TAboutBoxDlg about(mainWindow);           // once, owned by the window
 //   ConfigureKorvaneAboutBox(about, contact); // fill the properties
 //   about.Execute();                          // the About menu item
-#include "app/ui/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QColor>
 #include <QFont>

@@ -7,10 +7,10 @@
 
 #include <memory>
 
-#include "app/ui/ContactDetails.h"
-#include "app/ui/KorvaneSettings.h"
 #include "costs/ui/PricesDlg.h"
 #include "costs/ui/ScrivelForm.h"
+#include "desktop/ContactDetails.h"
+#include "desktop/KorvaneSettings.h"
 
 namespace korvane {
 

@@ -16,15 +16,15 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/ui/FileDialogs.h"
 #include "app/ui/FormSettings.h"
-#include "app/ui/KorvaneSettings.h"
-#include "app/ui/ProgramVersion.h"
 #include "app/ui/ToolIcons.h"
 #include "base/FileIO.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
-#include "costs/ui/MessageBoxSink.h"
+#include "desktop/FileDialogs.h"
+#include "desktop/KorvaneSettings.h"
+#include "desktop/MessageBoxSink.h"
+#include "desktop/ProgramVersion.h"
 
 namespace korvane {
 
@@ -263,7 +263,7 @@ void TFormKorvane::applyFormSettings() {
 
 void TFormKorvane::FormCreate() {
   applyFormSettings();
-  setWindowTitle(ProgramProductName() + QLatin1Char(' ') + FileVersionText(ProgramFileVersion()));
+  setWindowTitle(ProductCaption());
 
   // The first argument names a cost file; one that does not exist gives
   // way to the last cost file, which stays what is saved at exit.

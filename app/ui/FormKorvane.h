@@ -13,12 +13,12 @@
 #include <functional>
 #include <memory>
 
+#include "app/KorvaneWorld.h"
 #include "app/SolveItem.h"
-#include "app/ui/ContactDetails.h"
-#include "app/ui/KorvaneWorld.h"
-#include "app/ui/UrlOpener.h"
 #include "base/MessageSink.h"
 #include "base/Variant.h"
+#include "desktop/ContactDetails.h"
+#include "desktop/UrlOpener.h"
 
 class QAction;
 class QComboBox;

@@ -17,14 +17,14 @@
 #include "app/BillLine.h"
 #include "app/ItemFile.h"
 #include "app/ui/AboutBoxDlg.h"
-#include "app/ui/FileDialogs.h"
 #include "app/ui/FormKorvane.h"
 #include "app/ui/FormSettings.h"
 #include "app/ui/HelpMenu.h"
-#include "app/ui/KorvaneSettings.h"
 #include "app/ui/MapiControl.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
+#include "desktop/FileDialogs.h"
+#include "desktop/KorvaneSettings.h"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 #include "app/ui/AboutBoxDlg.h"
 #include "app/ui/MapiControl.h"
 #include "app/ui/ProductPicture.h"
-#include "app/ui/ProgramVersion.h"
+#include "desktop/ProgramVersion.h"
 
 #include <QApplication>
 #include <QDir>

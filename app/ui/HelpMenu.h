@@ -7,8 +7,8 @@
 //   "&About"              -> AboutBoxDlg1.Execute()
 //
 // with ConfigureKorvaneAboutBox(AboutBoxDlg1, contact) run once at start.
-#include "app/ui/ContactDetails.h"
-#include "app/ui/UrlOpener.h"
+#include "desktop/ContactDetails.h"
+#include "desktop/UrlOpener.h"
 
 #include <QString>
 

@@ -5,11 +5,11 @@
 // The single-instance guard and the windows follow in main().
 #include <QString>
 
-#include "app/ui/ContactDetails.h"
-#include "app/ui/KorvaneWorld.h"
+#include "app/KorvaneWorld.h"
 #include "app/ui/ProgramFolders.h"
 #include "base/MessageSink.h"
 #include "costs/ui/HighlighterList.h"
+#include "desktop/ContactDetails.h"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A label that behaves like a link: blue, underlined, the hand cursor, and a
 // click opens its URL with the desktop's default handler.
-#include "app/ui/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QLabel>
 

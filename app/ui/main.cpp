@@ -7,7 +7,7 @@
 #include "app/ui/SingleInstance.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/ToolIcons.h"
-#include "costs/ui/MessageBoxSink.h"
+#include "desktop/MessageBoxSink.h"
 
 using namespace korvane;
 

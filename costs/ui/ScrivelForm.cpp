@@ -20,7 +20,8 @@
 #include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelPrinter.h"
 #include "costs/ui/SearchDialog.h"
-#include "costs/ui/WindowPlacement.h"
+#include "desktop/ProgramVersion.h"
+#include "desktop/WindowPlacement.h"
 
 namespace korvane {
 
@@ -30,14 +31,6 @@ const QString kSettingsGroup = QStringLiteral("ScrivelForm");
 const QString kFilter = QStringLiteral("Text Files (*.ini *.txt);;All Files (*)");
 // Nobody edits a price list this big; a larger file is no text for this window.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-
-QString ProductCaption() {
-  return QStringLiteral(KORVANE_PRODUCT_NAME " %1.%2.%3.%4")
-      .arg(KORVANE_VERSION_MAJOR)
-      .arg(KORVANE_VERSION_MINOR)
-      .arg(KORVANE_VERSION_PATCH)
-      .arg(KORVANE_VERSION_TWEAK);
-}
 
 // Files are UTF-8; an older file in the Windows code page still reads, its
 // accented letters and degree signs intact.

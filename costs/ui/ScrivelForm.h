@@ -47,7 +47,7 @@ struct TScrivelServices {
 class TScrivelForm : public QMainWindow {
   Q_OBJECT
 public:
-  // `settingsPath` is the per-user settings file (KorvaneSettingsPath());
+  // `settingsPath` is the per-user settings file (KorvaneSettingsFile());
   // the window placement lives in its group "ScrivelForm".
   TScrivelForm(TScrivelServices services, const QString &settingsPath, QWidget *parent = nullptr);
   ~TScrivelForm() override;

@@ -8,7 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "costs/ui/MessageBoxSink.h"
+#include "desktop/MessageBoxSink.h"
 
 namespace korvane {
 

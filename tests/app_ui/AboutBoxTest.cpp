@@ -1,11 +1,11 @@
 #include "app/ui/AboutBox.h"
 #include "app/ui/AboutBoxDlg.h"
-#include "app/ui/ContactDetails.h"
 #include "app/ui/HelpMenu.h"
-#include "app/ui/KorvaneSettings.h"
 #include "app/ui/ProductPicture.h"
-#include "app/ui/ProgramVersion.h"
 #include "app/ui/URLLabel.h"
+#include "desktop/ContactDetails.h"
+#include "desktop/KorvaneSettings.h"
+#include "desktop/ProgramVersion.h"
 #include "tests/app_ui/UiTestEnv.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "tests/app_ui/FormTestWorld.h"
 
-#include "app/ui/KorvaneSettings.h"
 #include "costs/FittingsFiles.h"
+#include "desktop/KorvaneSettings.h"
 
 namespace korvane::test {
 

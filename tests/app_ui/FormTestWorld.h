@@ -10,10 +10,10 @@
 
 #include <memory>
 
-#include "app/ui/FileDialogs.h"
+#include "app/KorvaneWorld.h"
 #include "app/ui/FormKorvane.h"
-#include "app/ui/KorvaneWorld.h"
 #include "base/MessageSink.h"
+#include "desktop/FileDialogs.h"
 #include "tests/app_ui/UiTestEnv.h"
 
 namespace korvane::test {

@@ -1,5 +1,5 @@
 #include "app/ui/HelpMenu.h"
-#include "app/ui/ContactDetails.h"
+#include "desktop/ContactDetails.h"
 #include "tests/app_ui/UiTestEnv.h"
 #ifdef KORVANE_HAVE_PRICER
 #include "tools/PriceArgs.h"

@@ -1,6 +1,6 @@
 #include "app/ui/MapiControl.h"
-#include "app/ui/ContactDetails.h"
 #include "app/ui/HelpMenu.h"
+#include "desktop/ContactDetails.h"
 #include "tests/app_ui/UiTestEnv.h"
 
 #include <QApplication>

@@ -1,17 +1,11 @@
-#include "costs/ui/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace korvane {
-
-QString KorvaneSettingsPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/Tarnwell/korvane.conf");
-}
 
 QRect ClampPlacement(const QRect &rect, const QSize &screen) {
   int left = rect.left();

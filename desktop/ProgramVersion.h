@@ -16,6 +16,8 @@ QString ProgramProductName();
 
 // "1.2.2.0": the window caption's form.
 QString FileVersionText(const TFileVersion &v);
+// "Korvane 1.2.2.0": the caption of the program's windows.
+QString ProductCaption();
 // "1.2.2": the about box's form, without the build number.
 QString VersionWithoutBuild(const TFileVersion &v);
 

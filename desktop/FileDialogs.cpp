@@ -1,4 +1,4 @@
-#include "app/ui/FileDialogs.h"
+#include "desktop/FileDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

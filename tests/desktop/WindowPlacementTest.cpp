@@ -1,4 +1,5 @@
-#include "costs/ui/WindowPlacement.h"
+#include "desktop/WindowPlacement.h"
+#include "desktop/KorvaneSettings.h"
 
 #include <QSettings>
 
@@ -42,7 +43,7 @@ TEST_F(WindowPlacementStore, UnreadableValuesFallBackToTheDesignValues) {
 }
 
 TEST_F(WindowPlacementStore, SettingsFileFollowsTheConfigurationFolder) {
-  EXPECT_EQ(KorvaneSettingsPath(), Dir() + "/Tarnwell/korvane.conf");
+  EXPECT_EQ(KorvaneSettingsFile(), Dir() + "/Tarnwell/korvane.conf");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "costs/ui/MessageBoxSink.h"
+#include "desktop/MessageBoxSink.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "app/ui/ContactDetails.h"
+#include "desktop/ContactDetails.h"
 
-#include "app/ui/KorvaneSettings.h"
+#include "desktop/KorvaneSettings.h"
 
 #include <QSettings>
 

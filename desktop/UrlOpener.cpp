@@ -1,4 +1,4 @@
-#include "app/ui/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QDesktopServices>
 

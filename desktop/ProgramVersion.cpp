@@ -1,4 +1,4 @@
-#include "app/ui/ProgramVersion.h"
+#include "desktop/ProgramVersion.h"
 
 namespace korvane {
 
@@ -13,6 +13,10 @@ QString ProgramProductName() {
 
 QString FileVersionText(const TFileVersion &v) {
   return QStringLiteral("%1.%2.%3.%4").arg(v.major).arg(v.minor).arg(v.release).arg(v.build);
+}
+
+QString ProductCaption() {
+  return ProgramProductName() + QLatin1Char(' ') + FileVersionText(ProgramFileVersion());
 }
 
 QString VersionWithoutBuild(const TFileVersion &v) {

@@ -10,10 +10,6 @@ class QWidget;
 
 namespace korvane {
 
-// The per-user settings file: "Tarnwell/korvane.conf" in the user's
-// configuration folder ($XDG_CONFIG_HOME, else ~/.config).
-QString KorvaneSettingsPath();
-
 struct TWindowPlacement {
   int left = 0;
   int top = 0;

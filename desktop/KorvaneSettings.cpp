@@ -1,4 +1,4 @@
-#include "app/ui/KorvaneSettings.h"
+#include "desktop/KorvaneSettings.h"
 
 #include <QDir>
 #include <QSettings>
