@@ -4,7 +4,7 @@
 
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

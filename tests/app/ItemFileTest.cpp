@@ -5,7 +5,7 @@
 #include "app/ItemFile.h"
 #include "base/FileIO.h"
 #include "base/MessageSink.h"
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane::test {
 namespace {
@@ -142,7 +142,8 @@ TEST(ItemFile, AFailedSaveLeavesTheOldFile) {
   const std::string lost = dir.File("no/such/folder.kvd");
   EXPECT_FALSE(SaveItemFile(lost, StartValues(), kStamp, sink));
   ASSERT_EQ(sink.messages.size(), 2u);
-  EXPECT_EQ(sink.messages[1].text, "Cannot create file \"" + lost + "\". No such file or directory");
+  EXPECT_EQ(sink.messages[1].text,
+            "Cannot create file \"" + lost + "\". No such file or directory");
 }
 
 TEST(ItemFile, AValueThatIsNoNumberIsWrittenAsItsTextAndSkippedOnLoad) {

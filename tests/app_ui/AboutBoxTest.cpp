@@ -6,7 +6,7 @@
 #include "desktop/ContactDetails.h"
 #include "desktop/KorvaneSettings.h"
 #include "desktop/ProgramVersion.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "controls/ui/EntryGridEditors.h"
 #include "controls/ui/SystemBeep.h"
 #include "controls/ui/TxInplaceEdit.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 namespace {

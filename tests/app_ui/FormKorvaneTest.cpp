@@ -27,17 +27,6 @@ namespace {
 
 const std::string kDefaultCost = "../Data Files/Default.cst";
 
-QByteArray ReadBytes(const QString &path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
-
 // A copy of the shipped cost file with another markup, so its prices differ.
 void WriteCostFile(const QString &path, double markup) {
   TRecordingSink sink;
@@ -320,7 +309,7 @@ TEST_F(TFormTest, SaveAndOpenAnItemFile) {
   EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Korvane File (*.kvd)"));
   EXPECT_EQ(dialogs.asked[0].defaultSuffix, QStringLiteral("kvd"));
   EXPECT_EQ(dialogs.asked[0].proposed, QStringLiteral("Default.kvd"));
-  EXPECT_TRUE(ReadBytes(file).contains("[Straight Rectangular]\r\nWidth=600\r\n"));
+  EXPECT_TRUE(ReadAll(file).contains("[Straight Rectangular]\r\nWidth=600\r\n"));
   EXPECT_EQ(World().ItemFileName, file.toStdString());
 
   // Change values of two types, then open the saved file again.
@@ -350,12 +339,12 @@ TEST_F(TFormTest, AFailedItemSaveKeepsTheOldFileAndSaysWhy) {
   TFormKorvane &form = Start();
   const QString file = TempFile(QStringLiteral("kept.kvd"));
   const QByteArray old = "[Straight Rectangular]\r\nWidth=750\r\n\r\n";
-  WriteBytes(file, old);
+  WriteAll(file, old);
   dialogs.answers = {file};
   SetWriteFaultHook(&FailEveryWrite);
   form.ActionSave->trigger();
   SetWriteFaultHook(nullptr);
-  EXPECT_EQ(ReadBytes(file), old);
+  EXPECT_EQ(ReadAll(file), old);
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].kind, TMsgKind::Error);
   EXPECT_FALSE(messages.messages[0].text.empty());

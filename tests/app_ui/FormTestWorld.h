@@ -14,7 +14,7 @@
 #include "app/ui/FormKorvane.h"
 #include "base/MessageSink.h"
 #include "desktop/FileDialogs.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 

@@ -1,6 +1,6 @@
 #include "app/ui/HelpMenu.h"
 #include "desktop/ContactDetails.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 #ifdef KORVANE_HAVE_PRICER
 #include "tools/PriceArgs.h"
 #endif

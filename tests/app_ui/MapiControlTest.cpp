@@ -1,7 +1,7 @@
 #include "app/ui/MapiControl.h"
 #include "app/ui/HelpMenu.h"
 #include "desktop/ContactDetails.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 #include <QApplication>
 #include <QDir>

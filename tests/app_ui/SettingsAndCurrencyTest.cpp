@@ -5,7 +5,7 @@
 #include "app/ui/FormSettings.h"
 #include "app/ui/ProgramFolders.h"
 #include "base/Format.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/ui/SingleInstance.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/ui/StartUp.h"
-#include "tests/app_ui/UiTestEnv.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 
 #include "base/FileIO.h"
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane {
 namespace {

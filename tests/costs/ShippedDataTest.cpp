@@ -5,7 +5,7 @@
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
 #include "costs/PriceListSource.h"
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "base/FileIO.h"
 #include "costs/BillLexer.h"
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane {
 namespace {

@@ -6,12 +6,12 @@
 #include "costs/BillSyntaxStyle.h"
 #include "costs/ui/DuctSyntax.h"
 #include "costs/ui/HighlighterList.h"
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
 
-using DuctSyntaxTest = test::TCostsUiTest;
+using DuctSyntaxTest = test::TUiTest;
 
 // The style of every byte of the editor's text.
 std::vector<int> EditorStyles(QsciScintilla &editor) {

@@ -13,14 +13,14 @@
 #include "costs/CostFile.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/PricesDlg.h"
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane::test {
 
-class TPricesDlgTest : public TCostsUiTest {
+class TPricesDlgTest : public TUiTest {
 protected:
   void SetUp() override {
-    TCostsUiTest::SetUp();
+    TUiTest::SetUp();
     costs = DefaultCosts();
     ASSERT_TRUE(QDir(Dir()).mkpath(QStringLiteral("Common Files")));
     shared = File(QStringLiteral("Common Files")).toStdString() + "/";

@@ -4,7 +4,7 @@
 #include <QMimeData>
 
 #include "costs/ui/IniLexer.h"
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
@@ -38,7 +38,7 @@ TEST(IniLexer, ColoursSectionsKeysStringsAndComments) {
   EXPECT_EQ(lexer.defaultColor(L::String), QColor(0, 116, 170));
 }
 
-class ScrivelEditorTest : public test::TCostsUiTest {
+class ScrivelEditorTest : public test::TUiTest {
 protected:
   TScrivelEditor editor;
 };

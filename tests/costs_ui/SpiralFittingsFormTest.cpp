@@ -4,12 +4,12 @@
 #include <QTabWidget>
 
 #include "costs/ui/SpiralPriceListText.h"
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
 
-class SpiralFittingsFormTest : public test::TCostsUiTest {
+class SpiralFittingsFormTest : public test::TUiTest {
 protected:
   SpiralFittingsFormTest() {
     costs = DefaultCosts();

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <set>
 
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
@@ -22,7 +22,7 @@ int PdfPageCount(const QByteArray &pdf) {
   return int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
 
-class PriceListPrintTest : public test::TCostsUiTest {
+class PriceListPrintTest : public test::TUiTest {
 protected:
   PriceListPrintTest() {
     costs = DefaultCosts();

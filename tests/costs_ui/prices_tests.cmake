@@ -6,6 +6,6 @@ korvane_add_test(test_costs_prices_core
   LIBS korvane_prices_core)
 
 korvane_add_test(test_costs_prices_ui
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/QtTestApp.cpp ${CMAKE_CURRENT_LIST_DIR}/PricesDlgTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/PricesDlgTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PricesDlgSpiralTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DuctSyntaxTest.cpp
-  LIBS korvane_prices_ui Qt6::Test)
+  LIBS korvane_prices_ui korvane_test_support_ui)

@@ -3,7 +3,7 @@
 
 #include <QSettings>
 
-#include "tests/costs_ui/QtTestApp.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
@@ -23,7 +23,7 @@ TEST(WindowPlacement, ClampKeepsTheWindowOnTheScreen) {
   }
 }
 
-class WindowPlacementStore : public test::TCostsUiTest {};
+class WindowPlacementStore : public test::TUiTest {};
 
 TEST_F(WindowPlacementStore, UnreadableValuesFallBackToTheDesignValues) {
   TWindowPlacement design;

@@ -13,18 +13,18 @@
 
 #include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelForm.h"
-#include "tests/costs_ui/QtTestApp.h"
 #include "tests/hardening/ChildProcess.h"
+#include "tests/support/UiTest.h"
 
 namespace korvane {
 namespace {
 
 const QByteArray kOld = "[Nipple]\r\nd100=12.5\r\n";
 
-class IniEditorFaultTest : public test::TCostsUiTest {
+class IniEditorFaultTest : public test::TUiTest {
 protected:
   void SetUp() override {
-    test::TCostsUiTest::SetUp();
+    test::TUiTest::SetUp();
     ASSERT_TRUE(QDir(Dir()).mkpath("data"));
     folder = File("data");
     path = folder + "/Fittings.ini";

@@ -23,8 +23,8 @@
 #include "base/MessageSink.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
-#include "tests/costs/TempFolder.h"
 #include "tests/hardening/ChildProcess.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/costs/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace korvane::test {
 
