@@ -18,6 +18,8 @@ constexpr TValueOption kValueOptions[] = {
     {"--data-dir", &TPriceArgs::DataDir},
     {"--item-file", &TPriceArgs::ItemFile},
     {"--batch", &TPriceArgs::Batch},
+    {"--bill", &TPriceArgs::Bill},
+    {"--html", &TPriceArgs::Html},
 };
 
 struct TFlagOption {
@@ -99,11 +101,19 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
     error = "--json and --csv cannot be used together";
     return false;
   }
+  if (out.Bill && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
+    error = "--bill prices a bill alone: no item, --batch, --item-file or --jobs with it";
+    return false;
+  }
+  if (out.Html && !out.Bill) {
+    error = "--html writes the quote of a --bill";
+    return false;
+  }
   if (out.Batch && !out.Item.empty()) {
     error = "give either an item or --batch, not both";
     return false;
   }
-  if (!out.Batch && out.Item.empty()) {
+  if (!out.Batch && !out.Bill && out.Item.empty()) {
     error = "no item type given";
     return false;
   }
