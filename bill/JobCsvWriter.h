@@ -14,6 +14,7 @@ public:
   void Begin(const TJobInfo &info) override;
   void Line(const TPricedLine &line, const TPricer &pricer) override;
   bool End(const TJobTotals &totals, std::string &error) override;
+  TReportTexts TextsRead() const override { return TReportTexts::StatusOnly; }
 
 private:
   void AppendExtra(std::string_view extra);

@@ -4,9 +4,10 @@
 #include <ctime>
 #include <utility>
 
+#include "app/Catalogue.h"
+#include "app/SolveItem.h"
 #include "base/FileIO.h"
 #include "base/Format.h"
-#include "costs/BillKeywords.h"
 
 namespace korvane {
 
@@ -29,6 +30,7 @@ td.n, th.n { text-align: right; white-space: nowrap; font-variant-numeric: tabul
 tr.total td { font-weight: bold; border-top: 2px solid #27566b; border-bottom: none; }
 table.sheets { width: auto; min-width: 50%; }
 .note { color: #8a3b12; }
+.opt { color: #5b666c; font-size: .85em; }
 footer { margin-top: 2em; font-size: .85em; color: #5b666c; }
 @media print {
   body { margin: 0; max-width: none; font-size: 9.5pt; }
@@ -98,20 +100,32 @@ void TJobHtmlWriter::Begin(const TJobInfo &info) {
   page_ += "</dd>\n<dt>Reference date</dt><dd>";
   AppendHtmlText(page_, info.ReferenceDate);
   page_ += "</dd>\n</dl>\n</header>\n<h2>Items</h2>\n<table>\n<thead><tr><th "
-           "class=\"n\">Line</th><th>Item</th><th>Sizes</th><th class=\"n\">Number</th><th "
+           "class=\"n\">Line</th><th>Item</th><th>Description</th><th class=\"n\">Number</th><th "
            "class=\"n\">Each</th><th class=\"n\">Amount</th></tr></thead>\n<tbody>\n";
 }
 
-void TJobHtmlWriter::Line(const TPricedLine &line, const TPricer &) {
+void TJobHtmlWriter::Line(const TPricedLine &line, const TPricer &pricer) {
   const TBillItem &item = line.Bill;
-  cell_.clear();
-  AppendSizes(cell_, item);
-  AppendFormatted(page_, "<tr><td class=\"n\">%d</td><td>%s</td><td>",
-                  {Int(item.Line), Variant(std::string(BillCanonicalName(item.Code)))});
-  AppendHtmlText(page_, cell_);
-  AppendFormatted(
-      page_, "</td><td class=\"n\">%d</td><td class=\"n\">%m</td><td class=\"n\">%m</td></tr>\n",
-      {Int(item.Quantity), line.Price, line.Extended}, currency_);
+  const TDetailLines &details = pricer.Report().Details;
+  AppendFormatted(page_, "<tr><td class=\"n\">%d</td><td>", {Int(item.Line)});
+  AppendHtmlText(page_, DuctTypes[static_cast<std::size_t>(item.Form->Type)].Name);
+  if (item.Form->Vanes)
+    page_ += ", vaned";
+  if (item.Form->Plate)
+    page_ += ", with mounting plate";
+  // The Details page's second and third lines: the sizes, then the vanes
+  // and option words.
+  page_ += "</td><td>";
+  if (details.size() > 2) {
+    AppendHtmlText(page_, details[1]);
+    page_ += "<br><span class=\"opt\">";
+    AppendHtmlText(page_, details[2]);
+    page_ += "</span>";
+  }
+  AppendFormatted(page_,
+                  "</td><td class=\"n\">%d</td><td class=\"n\">%m</td><td "
+                  "class=\"n\">%m</td></tr>\n",
+                  {Int(item.Quantity), line.Price, line.Extended}, currency_);
 }
 
 bool TJobHtmlWriter::End(const TJobTotals &t, std::string &error) {

@@ -18,13 +18,14 @@ public:
   void Begin(const TJobInfo &info) override;
   void Line(const TPricedLine &line, const TPricer &pricer) override;
   bool End(const TJobTotals &totals, std::string &error) override;
+  // The quote describes each item as the Details page does.
+  TReportTexts TextsRead() const override { return TReportTexts::All; }
 
 private:
   std::string path_;
   std::string today_;
   std::string page_;
   TCurrencyFormat currency_;
-  std::string cell_;
 };
 
 // `text` with &, <, >, " and ' written as HTML entities.

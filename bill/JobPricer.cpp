@@ -11,7 +11,20 @@ namespace korvane {
 TJobPricer::TJobPricer(const TPricerSetup &setup, std::string billName, std::string billDir,
                        std::vector<TJobWriter *> writers)
     : setup_(setup), billName_(std::move(billName)), billDir_(std::move(billDir)),
-      writers_(std::move(writers)) {}
+      writers_(std::move(writers)), own_(std::make_unique<TPricer>()), pricer_(*own_) {
+  ChooseTexts();
+}
+
+TJobPricer::TJobPricer(TPricer &opened, std::string billName, std::vector<TJobWriter *> writers)
+    : setup_{}, billName_(std::move(billName)), writers_(std::move(writers)), pricer_(opened) {
+  ChooseTexts();
+}
+
+void TJobPricer::ChooseTexts() {
+  // The enumeration runs from all texts to the figures alone.
+  for (const TJobWriter *writer : writers_)
+    texts_ = std::min(texts_, writer->TextsRead());
+}
 
 void TJobPricer::CostsLine(int, std::string_view file) {
   costsLine_ = std::string(file);
@@ -20,14 +33,16 @@ void TJobPricer::CostsLine(int, std::string_view file) {
 bool TJobPricer::Open() {
   if (open_ || !fatal_.empty())
     return open_;
-  TPricerSetup setup = setup_;
-  if (!setup.CostFile && costsLine_)
-    setup.CostFile = costsLine_->front() == '/' ? *costsLine_ : billDir_ + *costsLine_;
-  if (!pricer_.Open(setup, fatal_))
-    return false;
+  if (own_) {
+    TPricerSetup setup = setup_;
+    if (!setup.CostFile && costsLine_)
+      setup.CostFile = costsLine_->front() == '/' ? *costsLine_ : billDir_ + *costsLine_;
+    if (!pricer_.Open(setup, fatal_))
+      return false;
+  }
   open_ = true;
   const TJobInfo info{billName_, pricer_.CostFileName(), RefDateText(pricer_.Costs().RefDate),
-                      setup.Currency};
+                      pricer_.Currency()};
   for (TJobWriter *writer : writers_)
     writer->Begin(info);
   return true;
@@ -37,7 +52,7 @@ void TJobPricer::Item(const TBillItem &item) {
   if (!Open())
     return;
   pricer_.SetErectionAndBrackets(item.Erection, item.Brackets);
-  if (!pricer_.Price(item.Item, error_, TReportTexts::StatusOnly)) {
+  if (!pricer_.Price(item.Item, error_, texts_)) {
     Error(item.Line, error_);
     return;
   }

@@ -3,6 +3,7 @@
 // the command-line pricer (the window's own rows and solve), is added to the
 // totals and handed to the writers. The cost file is opened at the first
 // item, so that the bill's Costs line above it can name it.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ public:
   // empty for the current folder). Writers must outlive the pricer.
   TJobPricer(const TPricerSetup &setup, std::string billName, std::string billDir,
              std::vector<TJobWriter *> writers);
+  // With a pricer already open, which prices job after job without reading
+  // its files again; the bill's Costs line is then not read (as after
+  // --costs). `opened` must outlive the job.
+  TJobPricer(TPricer &opened, std::string billName, std::vector<TJobWriter *> writers);
 
   void CostsLine(int line, std::string_view file) override;
   void Item(const TBillItem &item) override;
@@ -37,6 +42,7 @@ public:
   const TJobTotals &Totals() const { return totals_; }
 
 private:
+  void ChooseTexts();
   bool Open();
 
   TPricerSetup setup_;
@@ -44,11 +50,13 @@ private:
   std::string billDir_;
   std::vector<TJobWriter *> writers_;
   std::optional<std::string> costsLine_;
-  TPricer pricer_;
-  bool open_ = false;
+  std::unique_ptr<TPricer> own_;
+  TPricer &pricer_;
+  bool open_ = false; // the pricer is open and the writers have begun
   std::string fatal_;
   std::string error_;
   TJobTotals totals_;
+  TReportTexts texts_ = TReportTexts::FiguresOnly;
 };
 
 } // namespace korvane

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "base/Format.h"
+#include "base/NumberText.h"
 #include "costs/BillKeywords.h"
 
 namespace korvane {
@@ -19,19 +20,39 @@ void TJobTextWriter::Begin(const TJobInfo &info) {
   currency_ = info.Currency;
   out_ += "Bill        " + info.BillName + "\n";
   out_ += "Cost file   " + info.CostFile + " (reference date " + info.ReferenceDate + ")\n\n";
-  out_ += "  line  item                     sizes                       number     each        "
-          "line    gauge    area m²   weight kg\n";
+  out_ += "  line  item                     sizes                      number       each        "
+          "amount  gauge    area m²   weight kg\n";
+}
+
+// Appends what `append` writes, right-aligned in `width` characters, or
+// left-aligned with a negative width. The line is built piece by piece: a job
+// prints one for every line of the bill.
+template <typename F> void Column(std::string &out, int width, F &&append) {
+  const std::size_t at = out.size();
+  append();
+  const std::size_t wide = static_cast<std::size_t>(width < 0 ? -width : width);
+  const std::size_t written = out.size() - at;
+  if (written >= wide)
+    return;
+  if (width < 0)
+    out.append(wide - written, ' ');
+  else
+    out.insert(at, wide - written, ' ');
 }
 
 void TJobTextWriter::Line(const TPricedLine &line, const TPricer &) {
   const TBillItem &item = line.Bill;
-  sizes_.clear();
-  AppendSizes(sizes_, item);
-  AppendFormatted(out_, "%6d  %-24s %-26s %7d %10m %13m %6.1f %10.2f %11.1f\n",
-                  {Int(item.Line), Variant(std::string(BillCanonicalName(item.Code))),
-                   Variant(sizes_), Int(item.Quantity), line.Price, line.Extended, line.Gauge,
-                   line.Area, line.Weight},
-                  currency_);
+  Column(out_, 6, [&] { out_ += std::to_string(item.Line); });
+  out_ += "  ";
+  Column(out_, -25, [&] { out_ += BillCanonicalName(item.Code); });
+  Column(out_, -26, [&] { AppendSizes(out_, item); });
+  Column(out_, 7, [&] { out_ += std::to_string(item.Quantity); });
+  Column(out_, 11, [&] { AppendFormatted(out_, "%m", {line.Price}, currency_); });
+  Column(out_, 14, [&] { AppendFormatted(out_, "%m", {line.Extended}, currency_); });
+  Column(out_, 7, [&] { AppendFixed(out_, line.Gauge, 1); });
+  Column(out_, 11, [&] { AppendFixed(out_, line.Area, 2); });
+  Column(out_, 12, [&] { AppendFixed(out_, line.Weight, 1); });
+  out_ += '\n';
 }
 
 bool TJobTextWriter::End(const TJobTotals &t, std::string &) {

@@ -19,7 +19,6 @@ public:
 private:
   std::string &out_;
   TCurrencyFormat currency_;
-  std::string sizes_;
 };
 
 } // namespace korvane

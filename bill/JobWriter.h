@@ -40,6 +40,9 @@ public:
   virtual void Line(const TPricedLine &line, const TPricer &pricer) = 0;
   // False with `error` when the output cannot be written.
   virtual bool End(const TJobTotals &totals, std::string &error) = 0;
+  // The report texts Line reads from the pricer; a job solves for the
+  // figures alone unless a writer wants more.
+  virtual TReportTexts TextsRead() const { return TReportTexts::FiguresOnly; }
 };
 
 // FormatTo with the values written out in place.

@@ -2,6 +2,7 @@
 // with every number line priced, not priced or in error at its own line
 // number; every outcome names a line of the bill; the job's totals are the
 // sums of its priced lines; and no figure is a number that is not one.
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -9,29 +10,13 @@
 #include "bill/BillLineLexer.h"
 #include "bill/BillReader.h"
 #include "bill/JobPricer.h"
-#include "costs/CostFile.h"
-#include "costs/FittingsFiles.h"
+#include "fuzz/FuzzPricer.h"
 #include "fuzz/FuzzWorld.h"
 
 using namespace korvane;
 using namespace korvane::fuzz;
 
 namespace {
-
-const TPricerSetup &Setup() {
-  static const TPricerSetup setup = [] {
-    PutFile(ScratchFile("Default.cst"), CostRecBytes(DefaultCosts()));
-    TIniStore ini;
-    StoreFittingPrices(ShippedPrices(), ini);
-    FUZZ_CHECK(ini.SaveFile(ScratchFile(kFittingsIniName)));
-    TPricerSetup s;
-    s.ProgramDir = ScratchDir() + "/";
-    s.CostFile = ScratchFile("Default.cst"); // wins over any Costs line
-    s.DataDir = ScratchDir();
-    return s;
-  }();
-  return setup;
-}
 
 struct TSeen : TJobWriter {
   std::multiset<int> lines;
@@ -64,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::size_t chunk = size > 0 ? 1 + data[0] % 64 : 1;
 
   TSeen seen;
-  TJobPricer job(Setup(), "fuzz.dct", "", {&seen});
+  TJobPricer job(FuzzPricer(), "fuzz.dct", {&seen});
   TBillOptions defaults;
   defaults.Erection = chunk % 2 == 0;
   TBillReader reader(job, defaults);

@@ -62,6 +62,7 @@ public:
   const TEngine &Engine() const { return engine_; }
   const TCostRec &Costs() const { return costs_; }
   const std::string &CostFileName() const { return costFileName_; }
+  const TCurrencyFormat &Currency() const { return currency_; }
 
 private:
   TRecordingSink sink_;
