@@ -334,10 +334,12 @@ bool SolveItem(const TSolveContext &context, int type, const TEntryRows &rows,
     report.Details.Add() = DuctTypes[static_cast<std::size_t>(type)].Name;
     TSolver(context, rows, report).PriceItem(type);
 
-    report.StatusText.clear();
-    FormatTo(report.StatusText, "%m  [%0.1fmm  %0.1nm²  %0.1nkg]",
-             Span({report.Price, context.Engine.outputs.GaugeUsed, report.Area, report.Weight}),
-             context.Currency);
+    if (context.Texts != TReportTexts::FiguresOnly) {
+      report.StatusText.clear();
+      FormatTo(report.StatusText, "%m  [%0.1fmm  %0.1nm²  %0.1nkg]",
+               Span({report.Price, context.Engine.outputs.GaugeUsed, report.Area, report.Weight}),
+               context.Currency);
+    }
     if (context.Texts == TReportTexts::All) {
       WriteRates(report);
       BuildBillOptions(type, context.Engine.settings, report.BillOptions);

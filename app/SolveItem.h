@@ -75,8 +75,10 @@ struct TSolveReport {
 // items) saves the formatting of the rest.
 enum class TReportTexts {
   All,
-  StatusOnly, // Details holds the type name only; SummaryLine, RatesText and
-              // BillOptions are left as they were
+  StatusOnly,  // Details holds the type name only; SummaryLine, RatesText and
+               // BillOptions are left as they were
+  FiguresOnly, // as StatusOnly, and StatusText too is left as it was (a job
+               // of many lines wants the figures alone)
 };
 
 // What a solve reads besides the rows. The engine's ErectionIncluded and

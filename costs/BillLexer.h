@@ -77,6 +77,8 @@ public:
   const std::string &TokenText() const { return tokenText_; }
   // The separators read just before the current token.
   const std::string &SeparatorText() const { return sepText_; }
+  // Where the current token's first byte lies in the text.
+  std::size_t TokenStart() const { return tokenStart_; }
   unsigned char Ch() const { return ch_; }
   int Line() const { return line_; }
   int ErrorCode() const { return errorCode_; }

@@ -3,40 +3,13 @@
 // values that are pieces of the line; and pricing it either refuses a value
 // with a message or solves to a price or "Bad data...", never to "nan" or
 // "inf".
-#include <memory>
-
-#include "costs/CostFile.h"
-#include "costs/FittingsFiles.h"
+#include "fuzz/FuzzPricer.h"
 #include "fuzz/FuzzWorld.h"
 #include "tools/ItemLine.h"
 #include "tools/Pricer.h"
 
 using namespace korvane;
 using namespace korvane::fuzz;
-
-namespace {
-
-// One pricer for the whole run, opened on the default costs and the
-// shipped price list, as the installed program is.
-TPricer &Pricer() {
-  static const std::unique_ptr<TPricer> pricer = [] {
-    PutFile(ScratchFile("Default.cst"), CostRecBytes(DefaultCosts()));
-    TIniStore ini;
-    StoreFittingPrices(ShippedPrices(), ini);
-    FUZZ_CHECK(ini.SaveFile(ScratchFile(kFittingsIniName)));
-    auto p = std::make_unique<TPricer>();
-    TPricerSetup setup;
-    setup.ProgramDir = ScratchDir() + "/";
-    setup.CostFile = ScratchFile("Default.cst");
-    setup.DataDir = ScratchDir();
-    std::string error;
-    FUZZ_CHECK(p->Open(setup, error));
-    return p;
-  }();
-  return *pricer;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string_view line = AsText(data, size);
@@ -61,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                a.Value.data() + a.Value.size() <= line.data() + line.size());
   }
 
-  TPricer &pricer = Pricer();
+  TPricer &pricer = FuzzPricer();
   if (!pricer.Price(item, error)) {
     FUZZ_CHECK(!error.empty());
     return 0;

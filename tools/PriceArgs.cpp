@@ -14,10 +14,9 @@ struct TValueOption {
 };
 
 constexpr TValueOption kValueOptions[] = {
-    {"--costs", &TPriceArgs::Costs},
-    {"--data-dir", &TPriceArgs::DataDir},
-    {"--item-file", &TPriceArgs::ItemFile},
-    {"--batch", &TPriceArgs::Batch},
+    {"--costs", &TPriceArgs::Costs},        {"--data-dir", &TPriceArgs::DataDir},
+    {"--item-file", &TPriceArgs::ItemFile}, {"--batch", &TPriceArgs::Batch},
+    {"--bill", &TPriceArgs::Bill},          {"--html", &TPriceArgs::Html},
 };
 
 struct TFlagOption {
@@ -99,11 +98,19 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
     error = "--json and --csv cannot be used together";
     return false;
   }
+  if (out.Bill && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
+    error = "--bill prices a bill alone: no item, --batch, --item-file or --jobs with it";
+    return false;
+  }
+  if (out.Html && !out.Bill) {
+    error = "--html writes the quote of a --bill";
+    return false;
+  }
   if (out.Batch && !out.Item.empty()) {
     error = "give either an item or --batch, not both";
     return false;
   }
-  if (!out.Batch && out.Item.empty()) {
+  if (!out.Batch && !out.Bill && out.Item.empty()) {
     error = "no item type given";
     return false;
   }
@@ -113,6 +120,7 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
 std::string_view PriceUsage() {
   return R"(Usage: korvane-price TYPE [KEY=VALUE ...] [options]
        korvane-price --batch FILE [--csv] [options]
+       korvane-price --bill FILE [--json | --csv] [--html QUOTE] [options]
 
 Prices one duct item with the calculator's own rules and prints its report:
 the Details lines, an empty line, the status-bar text, the rates text and the
@@ -160,15 +168,34 @@ Options:
                     status. A bad line has only line and "error: ..." status.
   --jobs N          with --batch: price on N threads (default: one per
                     processor); the output keeps the input's order
+  --bill FILE       price a whole bill (a .dct file; "-": standard input) as
+                    one job: each number line of each item entry is priced
+                    with the rows and solve above, times its number off.
+                    Its "Costs = FILE" line (relative to the bill's folder)
+                    names the cost file unless --costs is given;
+                    --erection and --brackets are defaults that the bill's
+                    GlobalSettings and an item's own options override.
+                    Prints one line per priced line (line, item, sizes,
+                    number off, price of one, amount, gauge, area and weight
+                    of one), the total price, the sheet area and weight per
+                    gauge, the insulation per kind and thickness, the counts
+                    and the lines not priced or in error. --json prints one
+                    object (items, totals, sheets, insulation, not_priced,
+                    errors, counts); --csv the --batch columns plus quantity
+                    and extended_price for each priced line, the others told
+                    on standard error.
+  --html FILE       with --bill: also write a printable quote page to FILE
   -h, --help        this text
 
 Money ("%m") shows the number alone; set KORVANE_CURRENCY to a symbol (e.g.
 KORVANE_CURRENCY=R) to put it in front.
 
-Exit status: 0 priced; 1 the item (or any batch line) could not be priced:
-"Bad data..." or, in a batch, a bad line; 2 a usage error, an unknown type or
-key, a refused value, or a file that cannot be read (nothing is printed on
-standard output for that item).
+Exit status: 0 priced; 1 the item (or any batch or bill line) could not be
+priced: "Bad data..." or, in a batch or bill, a bad line or one the
+calculator has no costing for (the rest are priced and totalled); 2 a usage
+error, an unknown type or key, a refused value, a file that cannot be read
+(nothing is printed on standard output for that item) or a quote that cannot
+be written.
 )";
 }
 

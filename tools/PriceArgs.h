@@ -19,6 +19,8 @@ struct TPriceArgs {
   std::optional<std::string> DataDir;
   std::optional<std::string> ItemFile;
   std::optional<std::string> Batch; // a file name, or "-" for standard input
+  std::optional<std::string> Bill;  // a bill to price as a job, or "-"
+  std::optional<std::string> Html;  // with Bill: the quote page to write
   unsigned Jobs = 0;                // batch threads; 0: one per processor
 };
 

@@ -50,10 +50,19 @@ public:
   // "Bad data..." is a result: true, with Report().Failed set.
   bool Price(const TItemLine &item, std::string &error, TReportTexts texts = TReportTexts::All);
 
+  // Erection and brackets for the items priced from now on.
+  void SetErectionAndBrackets(bool erection, bool brackets) {
+    erection_ = erection;
+    brackets_ = brackets;
+  }
+
   int Type() const { return type_; }
   const TEntryRows &Rows() const { return rowSet_->Rows(type_); }
   const TSolveReport &Report() const { return report_; }
   const TEngine &Engine() const { return engine_; }
+  const TCostRec &Costs() const { return costs_; }
+  const std::string &CostFileName() const { return costFileName_; }
+  const TCurrencyFormat &Currency() const { return currency_; }
 
 private:
   TRecordingSink sink_;

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "bill/BillCommand.h"
 #include "tools/OutputBuffer.h"
 #include "tools/PriceArgs.h"
 #include "tools/PriceBatch.h"
@@ -122,6 +123,10 @@ int main(int argc, char **argv) {
   setup.Currency = CurrencyFromEnvironment();
   if (args.Batch)
     return PriceBatch(setup, args);
+  if (args.Bill) {
+    const int status = PriceBill(setup, args, error);
+    return status == 2 ? Fail(error) : status;
+  }
   TPricer pricer;
   if (!pricer.Open(setup, error))
     return Fail(error);
