@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -6,20 +7,27 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/ui/AboutBox.h"
 #include "app/ui/CostEditor.h"
 #include "app/ui/FormKorvane.h"
+#include "app/ui/MapiControl.h"
+#include "app/ui/URLLabel.h"
 #include "base/FileIO.h"
 #include "controls/ui/EntryGrid.h"
 #include "controls/ui/EntryGridEditors.h"
 #include "costs/CostFile.h"
+#include "desktop/KorvaneSettings.h"
 #include "tests/app_ui/FormTestWorld.h"
 
 namespace korvane::test {
@@ -95,6 +103,73 @@ TEST_F(TFormTest, TheToolBarHoldsItsButtonsInOrderWithTheHelpDropDown) {
   ASSERT_EQ(opened.size(), 1);
   EXPECT_EQ(opened[0],
             QUrl::fromLocalFile(StageDir() + QStringLiteral("/Korvane/Help/Korvane.htm")));
+}
+
+// The drop-down's items as the user picks them by their captions.
+QAction *MenuItem(TFormKorvane &form, const QString &caption) {
+  for (QAction *item : form.PopupMenu1->actions())
+    if (item->text() == caption)
+      return item;
+  ADD_FAILURE() << "no menu item " << caption.toStdString();
+  return nullptr;
+}
+
+TEST_F(TFormTest, AboutOpensTheAboutBoxOverTheWindowAndRemembersItsTick) {
+  TFormKorvane &form = Start();
+  form.show();
+  int shown = 0;
+  onModal = [&](QWidget *w) {
+    ++shown;
+    EXPECT_EQ(w->parentWidget(), &form);
+    auto *box = qobject_cast<TAboutBox *>(w);
+    if (!box) {
+      ADD_FAILURE() << w->metaObject()->className();
+      w->close();
+      return;
+    }
+    EXPECT_EQ(box->windowTitle().toStdString(), "About Korvane");
+    EXPECT_EQ(box->ProductName->text().toStdString(), "Korvane");
+    EXPECT_EQ(box->DeveloperName->text().toStdString(), "Tarnwell");
+    EXPECT_EQ(box->Version->text().toStdString(), "Version 1.2.2");
+    EXPECT_EQ(box->EMailLabel->text(), form.Contact().email);
+    box->CBSplash->setChecked(true);
+    box->OKBtn->click();
+  };
+  QAction *about = MenuItem(form, QStringLiteral("&About"));
+  ASSERT_NE(about, nullptr);
+  about->trigger();
+  EXPECT_EQ(shown, 1);
+  // The tick lands in the window's own settings file.
+  EXPECT_TRUE(ReadSplashScreen(SettingsFile()));
+}
+
+TEST_F(TFormTest, TarnwellDirectWithoutAMailProgramSaysSoOverTheWindow) {
+  // No mail program on the path, whatever this machine has installed.
+  QTemporaryDir emptyBin;
+  ASSERT_TRUE(emptyBin.isValid());
+  const QByteArray savedPath = qgetenv("PATH");
+  const auto restore = qScopeGuard([&] { qputenv("PATH", savedPath); });
+  qputenv("PATH", emptyBin.path().toLocal8Bit());
+
+  TFormKorvane &form = Start();
+  ASSERT_NO_FATAL_FAILURE(ShowActive(form));
+  QStringList said;
+  onModal = [&](QWidget *w) {
+    EXPECT_EQ(w->parentWidget(), &form);
+    auto *box = qobject_cast<QMessageBox *>(w);
+    said << (box ? box->text() : QString::fromLatin1(w->metaObject()->className()));
+    w->close();
+  };
+  QAction *direct = MenuItem(form, QStringLiteral("&Tarnwell Direct"));
+  ASSERT_NE(direct, nullptr);
+  direct->trigger();
+  EXPECT_EQ(said.join('\n').toStdString(), "System does not support MAPI mail server");
+  // The enquiry was addressed to the maker before the mail program was sought.
+  auto *mail = form.findChild<TMapiControl *>();
+  ASSERT_NE(mail, nullptr);
+  EXPECT_EQ(mail->Recipients.join(' ').toStdString(), form.Contact().email.toStdString());
+  EXPECT_EQ(mail->Subject.toStdString(), "Korvane Enquiry");
+  EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(TFormTest, MissingCommandLineCostFileFallsBackToTheLastCostFile) {

@@ -1,5 +1,8 @@
 // The cost editor's showing, OK, Cancel, Open, Save and keys.
+#include <algorithm>
+
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -50,6 +53,56 @@ TEST_F(PricesDlgTest, ShowingSetsTheCaptionAndFillsEveryField) {
     labels << l->text();
   EXPECT_TRUE(labels.contains("Metal waste"));
   EXPECT_TRUE(labels.contains("(Rect only)"));
+  dlg->reject();
+}
+
+TEST_F(PricesDlgTest, ButtonsAndGreyNotesReadWordForWordInTheirPlaces) {
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  const auto at = [&dlg](const QWidget *w) { return w->mapTo(dlg.get(), QPoint()); };
+
+  // The column on the right of the pages, top to bottom.
+  const std::pair<QPushButton *, const char *> column[] = {{dlg->OkBtn(), "&OK"},
+                                                           {dlg->CancelBtn(), "&Cancel"},
+                                                           {dlg->OpenBtn(), "&Open"},
+                                                           {dlg->SaveBtn(), "&Save"},
+                                                           {dlg->InsertBtn(), "&Insert"}};
+  int y = -1;
+  for (const auto &[button, caption] : column) {
+    EXPECT_EQ(button->text().toStdString(), caption);
+    EXPECT_GT(at(button).y(), y) << caption;
+    EXPECT_GT(at(button).x(), at(dlg->Pages()).x() + dlg->Pages()->width()) << caption;
+    y = at(button).y();
+  }
+
+  // The Spiral page's picture buttons, left to right, known by their hints.
+  dlg->Pages()->setCurrentIndex(1);
+  Settle(); // lays the page out
+  QList<QToolButton *> pictures = dlg->Pages()->widget(1)->findChildren<QToolButton *>();
+  std::sort(pictures.begin(), pictures.end(),
+            [&at](QToolButton *a, QToolButton *b) { return at(a).x() < at(b).x(); });
+  QStringList hints;
+  for (const QToolButton *b : pictures)
+    hints << b->toolTip() + (b->icon().isNull() ? " (no picture)" : "");
+  EXPECT_EQ(hints.join(", ").toStdString(),
+            "View Fittings Prices, Print Fittings Price List, Edit Fittings Price List, "
+            "Read Fittings File, Reset Fittings Price List");
+
+  // Every grey note: its page, whether it sits inside the page's group, its text.
+  QStringList notes;
+  for (int page = 0; page < dlg->Pages()->count(); ++page)
+    for (const QLabel *l : dlg->Pages()->widget(page)->findChildren<QLabel *>())
+      if (l->palette().color(QPalette::WindowText) == QColor(Qt::gray))
+        notes << dlg->Pages()->tabText(page) +
+                     (qobject_cast<QGroupBox *>(l->parentWidget()) ? " group: " : ": ") + l->text();
+  EXPECT_EQ(notes.join('\n').toStdString(),
+            "Rates: The manufacturing labour cost is used in Square to Round calculations only.  "
+            "Spiral fittings allow for labour in the list price.\n"
+            "Spiral group: Spiral fitting costs can be adjusted by applying a spiral fittings "
+            "factor.  For example, 1.15 would increase the cost of all fittings by 15%.\n"
+            "Factors: These factors are multipliers to the value.  For example, a factor of 1.05 "
+            "applied to a Square to Round would increase its calculated price by 5%.  A typical "
+            "metal waste factor would be entered as 1.15 to give a 15% offcut waste.");
   dlg->reject();
 }
 

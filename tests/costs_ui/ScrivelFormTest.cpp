@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QHideEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -304,6 +307,32 @@ TEST_F(ScrivelFormTest, ViewAndHelpMenusReachTheirServices) {
   form->SetWebSite(QUrl("https://example.org/"));
   form->BrowseWebSite();
   EXPECT_EQ(opened, QList<QUrl>({QUrl("https://example.org/")}));
+}
+
+TEST_F(ScrivelFormTest, MenusAndToolBarReadWordForWordWithTheirShortcuts) {
+  const QStringList menus{
+      "&File: &Open... Ctrl+O | &Save Ctrl+S | Save &As.. | Print Set&up... | &Print Ctrl+P | "
+      "E&xit",
+      "&Search: &Find Ctrl+F | &Replace",
+      "&View: &Line Count | Line &Numbers",
+      "&Edit: Cu&t Ctrl+X | &Copy Ctrl+C | &Paste Ctrl+V | Select &All Ctrl+A | &Undo Ctrl+Z",
+      "&Help: Select &Background Color... | &Browse Web Site",
+      "tool bar: New Ctrl+N | &Open... Ctrl+O | &Save Ctrl+S | - | Cu&t Ctrl+X | &Copy Ctrl+C | "
+      "&Paste Ctrl+V",
+  };
+  const auto describe = [](const QString &title, const QList<QAction *> &actions) {
+    QStringList items;
+    for (const QAction *a : actions)
+      if (!a->isSeparator() || title == "tool bar")
+        items << (a->isSeparator() ? "-" : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+    return title + ": " + items.join(" | ");
+  };
+  auto form = MakeForm();
+  QStringList shown;
+  for (const QAction *menu : form->menuBar()->actions())
+    shown << describe(menu->text(), menu->menu()->actions());
+  shown << describe("tool bar", form->findChild<QToolBar *>()->actions());
+  EXPECT_EQ(shown.join('\n').toStdString(), menus.join('\n').toStdString());
 }
 
 TEST_F(ScrivelFormTest, PlacementIsStoredOnCloseAndRestoredClamped) {

@@ -160,6 +160,26 @@ TEST_F(PriceListPrintTest, RowsHoldFactoredPricesAndTheFooterTheDate) {
   EXPECT_EQ(nippleRow29, "723.93"); // (600 + 29 + 0.5) x 1.15 = 723.925
 }
 
+// The paper carries the long headings, not the screen's short ones.
+TEST_F(PriceListPrintTest, PaperTitlesAndHeadingsReadWordForWord) {
+  const QString expected[] = {
+      "Elbows / Dia|45° to 90°|45° to 90°|45° to 90°|45°"
+      " / mm|rad=1 dia|rad=1.5 dia|rad=0.15m|rad=1 dia",
+      "Fittings / Dia|Round|Nipples|Spigot / mm|stopends|Spigots|with plate",
+      "Reducers and T-Pieces / Dia|Reducer|Reducer|T-Piece|T-Piece"
+      " / mm|300mm L|600 mm L|90°|45°",
+  };
+  std::array<QString, 3> printed;
+  for (const TLaidText &t : LayOut(QPageSize(QPageSize::A4)).texts) {
+    if (t.kind == TKind::Title)
+      printed[std::size_t(t.group)] = t.text;
+    else if (t.kind == TKind::Heading)
+      printed[std::size_t(t.group)] += QString(t.column == 0 ? " / " : "|") + t.text;
+  }
+  for (std::size_t g = 0; g < 3; ++g)
+    EXPECT_EQ(printed[g].toStdString(), expected[g].toStdString());
+}
+
 TEST_F(PriceListPrintTest, AShortPageContinuesWithoutHeadingsAndEachGroupStartsFresh) {
   QByteArray pdf;
   const TPriceListLayout layout = LayOut(QPageSize(QSizeF(210, 110), QPageSize::Millimeter), &pdf);
