@@ -29,7 +29,7 @@ TCostFileEditor MakeCostEditor(QString programDir, QString sharedDataDir, QStrin
     TKorvaneWorld &world = form.World();
     if (!editors->prices) {
       const QString settings = settingsFile.isEmpty() ? KorvaneSettingsFile() : settingsFile;
-      editors->iniEditor = new TScrivelForm(TScrivelServices::Desktop(), settings, &form);
+      editors->iniEditor = new TScrivelForm({}, settings, &form);
       editors->iniEditor->SetWebSite(QUrl(WebAddressUrl(form.Contact().web)));
       TPricesWorld pricesWorld{
           world.CurrentCosts, world.CostFileName, world.SpiralPriceTable, form.Messages(),

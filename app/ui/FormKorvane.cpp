@@ -21,7 +21,7 @@
 #include "base/FileIO.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
-#include "desktop/FileDialogs.h"
+#include "desktop/DesktopDialogs.h"
 #include "desktop/KorvaneSettings.h"
 #include "desktop/MessageBoxSink.h"
 #include "desktop/ProgramVersion.h"
@@ -48,9 +48,7 @@ TFormKorvane::TFormKorvane(TKorvaneWorld &world, TFormKorvaneServices services, 
   if (!services_.Messages)
     boxSink_ = std::make_unique<TMessageBoxSink>(this);
   messages_ = services_.Messages ? services_.Messages : boxSink_.get();
-  if (!services_.Dialogs)
-    ownDialogs_ = std::make_unique<TQtFileDialogs>();
-  dialogs_ = services_.Dialogs ? services_.Dialogs : ownDialogs_.get();
+  dialogs_ = &DialogsOr(services_.Dialogs);
 
   createActions();
   createToolBar();

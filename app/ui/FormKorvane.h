@@ -34,7 +34,7 @@ namespace korvane {
 
 class TAboutBoxDlg;
 class TEntryGrid;
-class TFileDialogs;
+class TDesktopDialogs;
 class TMapiControl;
 
 class TFormKorvane;
@@ -47,15 +47,15 @@ using TCostFileEditor = std::function<int(TFormKorvane &form, Variant &Value)>;
 // What the window uses from outside; every member has a working default, a
 // test replaces the ones that would show a dialog or touch the desktop.
 struct TFormKorvaneServices {
-  TMessageSink *Messages = nullptr; // null: message boxes over the window
-  TFileDialogs *Dialogs = nullptr;  // null: the platform's file dialogs
-  QString SettingsFile;             // empty: KorvaneSettingsFile()
-  QString ProgramDir;               // the program's folder (the help page lives there)
-  QStringList Arguments;            // the command line without the program
-  TContactDetails Contact;          // the maker's, for the enquiry and about box
-  TUrlOpener UrlOpener;             // empty: the desktop's handler
-  TCostFileEditor CostFileEditor;   // empty: choose a cost file in a file dialog
-  bool WriteSettingsOnClose = true; // false for a copy that must leave no trace
+  TMessageSink *Messages = nullptr;   // null: message boxes over the window
+  TDesktopDialogs *Dialogs = nullptr; // null: the platform's dialogs
+  QString SettingsFile;               // empty: KorvaneSettingsFile()
+  QString ProgramDir;                 // the program's folder (the help page lives there)
+  QStringList Arguments;              // the command line without the program
+  TContactDetails Contact;            // the maker's, for the enquiry and about box
+  TUrlOpener UrlOpener;               // empty: the desktop's handler
+  TCostFileEditor CostFileEditor;     // empty: choose a cost file in a file dialog
+  bool WriteSettingsOnClose = true;   // false for a copy that must leave no trace
 };
 
 class TFormKorvane : public QMainWindow {
@@ -74,7 +74,7 @@ public:
   TKorvaneWorld &World() { return world_; }
   const TSolveReport &Report() const { return report_; }
   TMessageSink &Messages() { return *messages_; }
-  TFileDialogs &Dialogs() { return *dialogs_; }
+  TDesktopDialogs &Dialogs() { return *dialogs_; }
   const TContactDetails &Contact() const { return services_.Contact; }
 
   // The components, named as on the form.
@@ -160,9 +160,8 @@ private:
   TKorvaneWorld &world_;
   TFormKorvaneServices services_;
   std::unique_ptr<TMessageSink> boxSink_; // message boxes, unless a sink was given
-  std::unique_ptr<TFileDialogs> ownDialogs_;
   TMessageSink *messages_ = nullptr;
-  TFileDialogs *dialogs_ = nullptr;
+  TDesktopDialogs *dialogs_ = nullptr;
   TSolveReport report_;
   TAboutBoxDlg *about_ = nullptr; // made on first use
   TMapiControl *mapi_ = nullptr;  // made on first use

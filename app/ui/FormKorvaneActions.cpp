@@ -23,7 +23,7 @@
 #include "app/ui/MapiControl.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
-#include "desktop/FileDialogs.h"
+#include "desktop/DesktopDialogs.h"
 #include "desktop/KorvaneSettings.h"
 
 namespace korvane {

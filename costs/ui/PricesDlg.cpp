@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,22 +26,6 @@ namespace korvane {
 namespace {
 
 const QString kCostsFilter = QStringLiteral("Costs file (*.cst)");
-
-QString RunFileDialog(QWidget *parent, const QString &caption, const QString &start,
-                      const QString &filter, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, caption, start, filter);
-  dialog.setAcceptMode(mode);
-  dialog.setDefaultSuffix(QStringLiteral("cst"));
-  if (mode == QFileDialog::AcceptOpen) {
-    dialog.setFileMode(QFileDialog::ExistingFile);
-  } else {
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return {};
-  return dialog.selectedFiles().constFirst();
-}
 
 // A memo that takes Return for itself, a grid or a list: keys are theirs.
 bool OwnsReturn(const QWidget *w) {
@@ -68,14 +51,6 @@ std::string Str(const QString &s) {
 
 TPricesServices TPricesServices::Desktop() {
   TPricesServices s;
-  s.getOpenFileName = [](QWidget *parent, const QString &caption, const QString &start,
-                         const QString &filter) {
-    return RunFileDialog(parent, caption, start, filter, QFileDialog::AcceptOpen);
-  };
-  s.getSaveFileName = [](QWidget *parent, const QString &caption, const QString &start,
-                         const QString &filter) {
-    return RunFileDialog(parent, caption, start, filter, QFileDialog::AcceptSave);
-  };
   s.execModal = [](QDialog &dialog) { dialog.exec(); };
   return s;
 }
@@ -215,8 +190,9 @@ QString TPricesDlg::StartFolder() const {
 }
 
 void TPricesDlg::OpenClick() {
-  const QString chosen = services_.getOpenFileName(this, QStringLiteral("Open costs file"),
-                                                   StartFolder(), kCostsFilter);
+  const QString chosen = DialogsOr(services_.dialogs)
+                             .OpenFileName(this, {QStringLiteral("Open costs file"), kCostsFilter,
+                                                  QStringLiteral("cst"), StartFolder()});
   if (chosen.isEmpty())
     return;
   const std::string oldName = world_.CostFileName;
@@ -238,8 +214,10 @@ void TPricesDlg::SaveClick() {
   QString start = StartFolder();
   if (!name.isEmpty())
     start += QLatin1Char('/') + name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
-  const QString chosen =
-      services_.getSaveFileName(this, QStringLiteral("Save costs file"), start, kCostsFilter);
+  // The file is replaced without a question: the dialog is about this file.
+  const QString chosen = DialogsOr(services_.dialogs)
+                             .SaveFileName(this, {QStringLiteral("Save costs file"), kCostsFilter,
+                                                  QStringLiteral("cst"), start, false});
   if (chosen.isEmpty())
     return;
   const std::string oldName = world_.CostFileName;

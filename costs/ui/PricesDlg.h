@@ -27,6 +27,7 @@
 #include "costs/SpiralPriceTable.h"
 #include "costs/ui/BillInsertion.h"
 #include "costs/ui/SpiralPriceListPrint.h"
+#include "desktop/DesktopDialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -61,12 +62,8 @@ struct TPricesWorld {
 // Everything that would open a window of its own or leave the dialog, so a
 // test answers in code.
 struct TPricesServices {
-  // The chosen path, or empty when cancelled. `start` is a folder for Open
-  // and a folder with a file name for Save.
-  using TChooseFile = std::function<QString(QWidget *parent, const QString &caption,
-                                            const QString &start, const QString &filter)>;
-  TChooseFile getOpenFileName;
-  TChooseFile getSaveFileName;
+  // File dialogs; null: the platform's.
+  TDesktopDialogs *dialogs = nullptr;
   // Shows a window modally and returns when it has closed (the fittings view).
   std::function<void(QDialog &dialog)> execModal;
   TOpenPrintDevice openPrintDevice = OpenDefaultPrinter;

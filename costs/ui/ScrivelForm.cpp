@@ -20,6 +20,7 @@
 #include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelPrinter.h"
 #include "costs/ui/SearchDialog.h"
+#include "desktop/MessageBoxSink.h"
 #include "desktop/ProgramVersion.h"
 #include "desktop/WindowPlacement.h"
 
@@ -168,7 +169,15 @@ void TScrivelForm::SetModified(bool modified) {
 }
 
 void TScrivelForm::ShowError(const QString &text) {
-  services_.message(this, TMsgKind::Error, TMsgButtons::Ok, text);
+  Say(TMsgKind::Error, TMsgButtons::Ok, text);
+}
+
+TMsgResult TScrivelForm::Say(TMsgKind kind, TMsgButtons buttons, const QString &text) {
+  if (services_.Messages)
+    return services_.Messages->Show(kind, buttons, text.toStdString());
+  if (!boxSink_)
+    boxSink_ = std::make_unique<TMessageBoxSink>(this);
+  return boxSink_->Show(kind, buttons, text.toStdString());
 }
 
 bool TScrivelForm::Load() {
@@ -233,7 +242,8 @@ QString TScrivelForm::StartPath() const {
 
 bool TScrivelForm::SaveAs() {
   const QString name =
-      services_.getSaveFileName(this, QStringLiteral("Save As"), StartPath(), kFilter);
+      DialogsOr(services_.Dialogs)
+          .SaveFileName(this, {QStringLiteral("Save As"), kFilter, QString(), StartPath()});
   if (name.isEmpty())
     return false;
   SetFileName(name);
@@ -245,8 +255,8 @@ bool TScrivelForm::ConfirmDiscard() {
     return true;
   const QString name =
       fileName_.isEmpty() ? QStringLiteral("File") : QFileInfo(fileName_).fileName();
-  switch (services_.message(this, TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
-                            name + QStringLiteral(" not saved.\rSave now?"))) {
+  switch (Say(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
+              name + QStringLiteral(" not saved.\rSave now?"))) {
   case TMsgResult::Yes:
     return Save();
   case TMsgResult::No:
@@ -260,7 +270,8 @@ void TScrivelForm::Open() {
   if (!ConfirmDiscard())
     return;
   const QString name =
-      services_.getOpenFileName(this, QStringLiteral("Open"), StartPath(), kFilter);
+      DialogsOr(services_.Dialogs)
+          .OpenFileName(this, {QStringLiteral("Open"), kFilter, QString(), StartPath()});
   if (name.isEmpty())
     return;
   SetFileName(name);
@@ -296,7 +307,7 @@ bool TScrivelForm::Print() {
 }
 
 void TScrivelForm::PrintSetup() {
-  services_.printSetup(this, *printer_);
+  DialogsOr(services_.Dialogs).PrintSetup(this, *printer_);
 }
 
 void TScrivelForm::ShowSearchDialog(TSearchDialog *dialog, const TSearchDialog *other) {
@@ -317,8 +328,8 @@ void TScrivelForm::Replace() {
 }
 
 void TScrivelForm::ShowNotFound(const QString &text) {
-  services_.message(this, TMsgKind::Information, TMsgButtons::Ok,
-                    QStringLiteral("Search text \"%1\" not found.").arg(text));
+  Say(TMsgKind::Information, TMsgButtons::Ok,
+      QStringLiteral("Search text \"%1\" not found.").arg(text));
 }
 
 void TScrivelForm::FindFromDialog(TSearchDialog *dialog) {
@@ -338,12 +349,12 @@ void TScrivelForm::ReplaceFromDialog(bool all) {
 }
 
 void TScrivelForm::ShowLineCount() {
-  services_.message(this, TMsgKind::Information, TMsgButtons::Ok,
-                    QStringLiteral("Line Count: %1").arg(editor_->LineCount()));
+  Say(TMsgKind::Information, TMsgButtons::Ok,
+      QStringLiteral("Line Count: %1").arg(editor_->LineCount()));
 }
 
 void TScrivelForm::SelectBackgroundColour() {
-  const QColor colour = services_.getColour(this, editor_->Background());
+  const QColor colour = DialogsOr(services_.Dialogs).Colour(this, editor_->Background());
   if (colour.isValid())
     editor_->SetBackground(colour);
 }
@@ -351,7 +362,7 @@ void TScrivelForm::SelectBackgroundColour() {
 void TScrivelForm::BrowseWebSite() {
   // The program hands in the maker's address; without one there is nowhere to go.
   if (!webSite_.isEmpty())
-    services_.openUrl(webSite_);
+    OpenUrlWith(services_.UrlOpener, webSite_);
 }
 
 void TScrivelForm::closeEvent(QCloseEvent *event) {

@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "base/MessageSink.h"
+#include "desktop/DesktopDialogs.h"
+#include "desktop/UrlOpener.h"
 
 class QAction;
 class QEventLoop;
@@ -23,25 +25,13 @@ class TScrivelEditor;
 class TScrivelPrinter;
 class TSearchDialog;
 
+// What the window asks outside itself; every member has a working default
+// (the platform's dialogs, message boxes over the window, the desktop's
+// browser) and a test puts in its own.
 struct TScrivelServices {
-  // File dialogs: the chosen path, or empty when cancelled.
-  std::function<QString(QWidget *parent, const QString &caption, const QString &start,
-                        const QString &filter)>
-      getOpenFileName;
-  std::function<QString(QWidget *parent, const QString &caption, const QString &start,
-                        const QString &filter)>
-      getSaveFileName;
-  // Colour dialog: an invalid colour when cancelled.
-  std::function<QColor(QWidget *parent, const QColor &initial)> getColour;
-  // Printer setup dialog on the window's printer: false when cancelled.
-  std::function<bool(QWidget *parent, QPrinter &printer)> printSetup;
-  std::function<bool(const QUrl &url)> openUrl;
-  std::function<TMsgResult(QWidget *parent, TMsgKind kind, TMsgButtons buttons,
-                           const QString &text)>
-      message;
-
-  // The real dialogs, message boxes and browser.
-  static TScrivelServices Desktop();
+  TDesktopDialogs *Dialogs = nullptr;
+  TMessageSink *Messages = nullptr;
+  TUrlOpener UrlOpener;
 };
 
 class TScrivelForm : public QMainWindow {
@@ -104,9 +94,11 @@ private:
   void ReplaceFromDialog(bool all);
   void ShowNotFound(const QString &text);
   void ShowError(const QString &text);
+  TMsgResult Say(TMsgKind kind, TMsgButtons buttons, const QString &text);
   QString StartPath() const;
 
   TScrivelServices services_;
+  std::unique_ptr<TMessageSink> boxSink_; // message boxes, unless a sink was given
   QString settingsPath_;
   QString fileName_;
   QString programDir_;

@@ -5,19 +5,6 @@
 
 namespace korvane::test {
 
-QString TScriptedDialogs::next(const TFileDialogRequest &request) {
-  asked << request;
-  return answers.isEmpty() ? QString() : answers.takeFirst();
-}
-
-QString TScriptedDialogs::OpenFileName(QWidget *, const TFileDialogRequest &request) {
-  return next(request);
-}
-
-QString TScriptedDialogs::SaveFileName(QWidget *, const TFileDialogRequest &request) {
-  return next(request);
-}
-
 void TFormTest::SetUp() {
   TUiTest::SetUp();
   savedDir_ = QDir::currentPath();

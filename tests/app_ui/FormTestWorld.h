@@ -13,23 +13,10 @@
 #include "app/KorvaneWorld.h"
 #include "app/ui/FormKorvane.h"
 #include "base/MessageSink.h"
-#include "desktop/FileDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane::test {
-
-// Answers every file dialog with the next queued name ("" cancels) and
-// remembers what it was asked.
-class TScriptedDialogs : public TFileDialogs {
-public:
-  QStringList answers;
-  QList<TFileDialogRequest> asked;
-  QString OpenFileName(QWidget *, const TFileDialogRequest &request) override;
-  QString SaveFileName(QWidget *, const TFileDialogRequest &request) override;
-
-private:
-  QString next(const TFileDialogRequest &request);
-};
 
 class TFormTest : public TUiTest {
 protected:

@@ -13,6 +13,7 @@
 #include "costs/CostFile.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/PricesDlg.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane::test {
@@ -28,19 +29,7 @@ protected:
 
   TPricesServices Services() {
     TPricesServices s;
-    const auto choose = [this](QWidget *, const QString &caption, const QString &start,
-                               const QString &filter) {
-      asked.push_back({caption, start, filter});
-      if (chosen.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
-        return QString();
-      }
-      const QString f = chosen.front();
-      chosen.pop_front();
-      return f;
-    };
-    s.getOpenFileName = choose;
-    s.getSaveFileName = choose;
+    s.dialogs = &dialogs;
     s.execModal = [](QDialog &dialog) { ADD_FAILURE() << dialog.windowTitle().toStdString(); };
     s.openPrintDevice = [](const QString &) { return std::unique_ptr<QPagedPaintDevice>(); };
     s.billScratchPath = File(QString::fromLatin1(kBillScratchName)).toStdString();
@@ -78,17 +67,13 @@ protected:
     return path;
   }
 
-  struct TAsked {
-    QString caption, start, filter;
-  };
   TCostRec costs{};
   std::string fileName;
   TSpiralPriceTable table;
   TRecordingSink sink;
   int endCalls = 0;
   std::string shared;
-  std::deque<QString> chosen;
-  std::vector<TAsked> asked;
+  TScriptedDialogs dialogs; // the file dialogs' answers and what they were asked
 };
 
 } // namespace korvane::test

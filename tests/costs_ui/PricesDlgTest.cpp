@@ -223,15 +223,15 @@ TEST_F(PricesDlgTest, OpenOfAWrongFileKeepsTheNameCaptionAndFields) {
   fileName = CostFile("first.cst", first);
   costs = first;
   test::WriteAll(File("bad.cst"), "just text, no cost file");
-  chosen = {File("bad.cst")};
+  dialogs.answers = {File("bad.cst")};
   auto dlg = MakeDlg();
   Show(*dlg);
   const QString caption = dlg->windowTitle();
   dlg->OpenBtn()->click();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].caption, "Open costs file");
-  EXPECT_EQ(asked[0].start, Dir()); // the folder of the current file
-  EXPECT_EQ(asked[0].filter, "Costs file (*.cst)");
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].title, "Open costs file");
+  EXPECT_EQ(dialogs.asked[0].proposed, Dir()); // the folder of the current file
+  EXPECT_EQ(dialogs.asked[0].filter, "Costs file (*.cst)");
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, TMsgKind::Error);
   EXPECT_EQ(sink.messages[0].text, "Incorrect cost file format : " + File("bad.cst").toStdString());
@@ -244,12 +244,12 @@ TEST_F(PricesDlgTest, OpenOfAWrongFileKeepsTheNameCaptionAndFields) {
 TEST_F(PricesDlgTest, OpenLoadsAnotherFileIntoTheFields) {
   TCostRec other = DefaultCosts();
   other.ErectRate = 7.75;
-  chosen = {QString::fromStdString(CostFile("other.cst", other))};
+  dialogs.answers = {QString::fromStdString(CostFile("other.cst", other))};
   auto dlg = MakeDlg(); // no file yet: the program's data folder
   Show(*dlg);
   dlg->OpenBtn()->click();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].start, Dir() + "/../Data Files");
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].proposed, Dir() + "/../Data Files");
   EXPECT_EQ(fileName, File("other.cst").toStdString());
   EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("other.cst"));
   EXPECT_EQ(dlg->Field("CErectRate")->text(), "7.75");
@@ -260,13 +260,13 @@ TEST_F(PricesDlgTest, OpenLoadsAnotherFileIntoTheFields) {
 
 TEST_F(PricesDlgTest, SaveUnderANewNameThenCancelReturnsTheOldName) {
   fileName = CostFile("old.cst", DefaultCosts());
-  chosen = {File("new.cst")};
+  dialogs.answers = {File("new.cst")};
   auto dlg = MakeDlg();
   Show(*dlg);
   Type(*dlg, "CClampCost", "2.2");
   dlg->SaveBtn()->click();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].start, File("old.cst"));
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].proposed, File("old.cst"));
   EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("new.cst"));
   TCostRec saved{};
   ASSERT_TRUE(LoadCostFile(File("new.cst").toStdString(), saved, sink));
@@ -281,7 +281,7 @@ TEST_F(PricesDlgTest, SaveUnderANewNameThenCancelReturnsTheOldName) {
 
 TEST_F(PricesDlgTest, AFailedSaveRestoresTheName) {
   fileName = CostFile("old.cst", DefaultCosts());
-  chosen = {File("missing/new.cst")};
+  dialogs.answers = {File("missing/new.cst")};
   auto dlg = MakeDlg();
   Show(*dlg);
   dlg->SaveBtn()->click();

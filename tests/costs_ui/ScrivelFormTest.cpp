@@ -17,6 +17,7 @@
 #include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelPrinter.h"
 #include "costs/ui/SearchDialog.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane {
@@ -30,39 +31,31 @@ struct TSaid {
 
 class ScrivelFormTest : public test::TUiTest {
 protected:
-  // Every dialog answers from the test; one nobody prepared for fails it.
-  TScrivelServices Services() {
-    TScrivelServices s;
-    s.message = [this](QWidget *, TMsgKind kind, TMsgButtons buttons, const QString &text) {
-      said.push_back({kind, buttons, text});
-      if (answers.empty()) {
-        ADD_FAILURE() << "unexpected message: " << text.toStdString();
+  // Every dialog and message answers from the test; one nobody prepared
+  // for fails it.
+  class TScriptedSink : public TMessageSink {
+  public:
+    explicit TScriptedSink(ScrivelFormTest &test) : test_(test) {}
+    TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
+      test_.said.push_back({kind, buttons, QString::fromStdString(text)});
+      if (test_.answers.empty()) {
+        ADD_FAILURE() << "unexpected message: " << text;
         return TMsgResult::Cancel;
       }
-      const TMsgResult r = answers.front();
-      answers.pop_front();
+      const TMsgResult r = test_.answers.front();
+      test_.answers.pop_front();
       return r;
-    };
-    const auto fileDialog = [this](QWidget *, const QString &, const QString &start,
-                                   const QString &) {
-      dialogStarts << start;
-      if (chosenFiles.empty()) {
-        ADD_FAILURE() << "unexpected file dialog";
-        return QString();
-      }
-      const QString f = chosenFiles.front();
-      chosenFiles.pop_front();
-      return f;
-    };
-    s.getOpenFileName = fileDialog;
-    s.getSaveFileName = fileDialog;
-    s.getColour = [](QWidget *, const QColor &) { return QColor(255, 255, 224); };
-    s.printSetup = [](QWidget *, QPrinter &) { return true; };
-    s.openUrl = [this](const QUrl &url) {
-      opened << url;
-      return true;
-    };
-    return s;
+    }
+
+  private:
+    ScrivelFormTest &test_;
+  };
+
+  TScrivelServices Services() {
+    return {&dialogs, &messages, [this](const QUrl &url) {
+              opened << url;
+              return true;
+            }};
   }
 
   std::unique_ptr<TScrivelForm> MakeForm() {
@@ -80,8 +73,8 @@ protected:
 
   std::vector<TSaid> said;
   std::deque<TMsgResult> answers;
-  std::deque<QString> chosenFiles;
-  QStringList dialogStarts;
+  test::TScriptedDialogs dialogs;
+  TScriptedSink messages{*this};
   QList<QUrl> opened;
 };
 
@@ -153,7 +146,7 @@ TEST_F(ScrivelFormTest, CancelOrAFailedSaveKeepsTheWindowOpen) {
   auto unnamed = MakeForm();
   unnamed->Editor()->setText("text");
   answers = {TMsgResult::Yes};
-  chosenFiles = {QString()};
+  dialogs.answers = {QString()};
   EXPECT_FALSE(unnamed->close());
   EXPECT_EQ(said.back().text, "File not saved.\rSave now?");
   form->hide();
@@ -213,12 +206,14 @@ TEST_F(ScrivelFormTest, OpenAndSaveAsStartAtTheCurrentFile) {
   auto form = MakeForm();
   form->SetProgramDir(Dir());
   test::WriteAll(File("a.ini"), "a=1\r\n");
-  chosenFiles = {File("a.ini"), File("b.ini")};
+  dialogs.answers = {File("a.ini"), File("b.ini")};
   form->Open();
   EXPECT_EQ(form->FileName(), File("a.ini"));
   EXPECT_EQ(form->Editor()->text(), "a=1\n");
   EXPECT_TRUE(form->SaveAs());
-  EXPECT_EQ(dialogStarts, QStringList({Dir(), File("a.ini")}));
+  ASSERT_EQ(dialogs.asked.size(), 2);
+  EXPECT_EQ(dialogs.asked[0].proposed, Dir());
+  EXPECT_EQ(dialogs.asked[1].proposed, File("a.ini"));
   EXPECT_EQ(test::ReadAll(File("b.ini")), "a=1\r\n");
   EXPECT_EQ(form->FileName(), File("b.ini"));
 }

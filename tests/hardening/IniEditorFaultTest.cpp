@@ -33,10 +33,7 @@ protected:
   // The editor on the old file, its text changed and not yet saved.
   std::unique_ptr<TScrivelForm> EditedForm() {
     TScrivelServices s;
-    s.message = [this](QWidget *, TMsgKind, TMsgButtons, const QString &text) {
-      said << text;
-      return TMsgResult::Ok;
-    };
+    s.Messages = &sink;
     auto form = std::make_unique<TScrivelForm>(s, File("korvane.conf"));
     test::WriteAll(path, kOld);
     form->SetFileName(path);
@@ -50,8 +47,9 @@ protected:
     std::string problems;
     if (saved)
       problems += "the save reported success; ";
-    if (said.size() != 1 || !said[0].startsWith("Cannot create file \"" + path + "\". "))
-      problems += "told: " + said.join(" | ").toStdString() + "; ";
+    const std::string told = "Cannot create file \"" + path.toStdString() + "\". ";
+    if (sink.messages.size() != 1 || sink.messages[0].text.rfind(told, 0) != 0)
+      problems += "told " + std::to_string(sink.messages.size()) + " messages; ";
     if (oldFileThere && test::ReadAll(path) != kOld)
       problems += "the old file now holds \"" + test::ReadAll(path).toStdString() + "\"; ";
     const QString left =
@@ -65,7 +63,7 @@ protected:
   }
 
   QString folder, path;
-  QStringList said;
+  TRecordingSink sink;
 };
 
 TEST_F(IniEditorFaultTest, MissingFolderAndFolderInsteadOfFile) {
@@ -73,7 +71,7 @@ TEST_F(IniEditorFaultTest, MissingFolderAndFolderInsteadOfFile) {
   ASSERT_TRUE(QFile::remove(path));
   ASSERT_TRUE(QDir(Dir()).rmdir("data"));
   EXPECT_EQ(AfterFailure(form->Save(), false, ""), "");
-  said.clear();
+  sink.messages.clear();
   ASSERT_TRUE(QDir(folder).mkpath("Fittings.ini"));
   EXPECT_EQ(AfterFailure(form->Save(), false, "Fittings.ini"), "");
   EXPECT_TRUE(QFileInfo(path).isDir());
@@ -82,7 +80,7 @@ TEST_F(IniEditorFaultTest, MissingFolderAndFolderInsteadOfFile) {
 TEST_F(IniEditorFaultTest, ReadOnlyFolderAndReadOnlyFile) {
   for (const bool folderReadOnly : {true, false}) {
     auto form = EditedForm();
-    said.clear();
+    sink.messages.clear();
     const QByteArray f = QFile::encodeName(folder), p = QFile::encodeName(path);
     if (::geteuid() == 0) {
       ASSERT_EQ(::chown(f.constData(), test::kNobody, test::kNobody), 0);
@@ -107,7 +105,7 @@ TEST_F(IniEditorFaultTest, ReadOnlyFolderAndReadOnlyFile) {
 
 TEST_F(IniEditorFaultTest, RealDiskThatIsFull) {
   auto form = EditedForm();
-  said.clear();
+  sink.messages.clear();
   const std::string result = test::InChild([&] {
     std::string why;
     if (!test::MountTinyDisk(folder.toStdString(), 64, why))
