@@ -1,24 +1,15 @@
 # The fuzz targets and the libraries each needs. Included by fuzz/ (libFuzzer
 # builds) and tests/hardening/ (corpus replay in the normal build), each of
-# which defines korvane_fuzz_target(name LIBS ...). Targets of folders that
-# are not built are left out.
+# which defines korvane_fuzz_target(name LIBS ...).
 korvane_fuzz_target(fuzz_cost_file LIBS korvane_costs)
 korvane_fuzz_target(fuzz_factory_prices LIBS korvane_costs)
 korvane_fuzz_target(fuzz_fittings_ini LIBS korvane_costs)
 korvane_fuzz_target(fuzz_ini_store LIBS korvane_base)
 korvane_fuzz_target(fuzz_number_text LIBS korvane_base)
 korvane_fuzz_target(fuzz_format LIBS korvane_base)
-if(TARGET korvane_bill)
-  korvane_fuzz_target(fuzz_bill_lexer LIBS korvane_bill)
-  korvane_fuzz_target(fuzz_bill_scanner LIBS korvane_bill)
-endif()
-if(TARGET korvane_controls)
-  korvane_fuzz_target(fuzz_num_text_funcs LIBS korvane_controls)
-  korvane_fuzz_target(fuzz_row_text LIBS korvane_controls)
-endif()
-if(TARGET korvane_app)
-  korvane_fuzz_target(fuzz_item_file LIBS korvane_app korvane_costs)
-endif()
-if(TARGET korvane_pricer)
-  korvane_fuzz_target(fuzz_price_line LIBS korvane_pricer)
-endif()
+korvane_fuzz_target(fuzz_bill_lexer LIBS korvane_bill)
+korvane_fuzz_target(fuzz_bill_scanner LIBS korvane_bill)
+korvane_fuzz_target(fuzz_num_text_funcs LIBS korvane_controls)
+korvane_fuzz_target(fuzz_row_text LIBS korvane_controls)
+korvane_fuzz_target(fuzz_item_file LIBS korvane_app korvane_costs)
+korvane_fuzz_target(fuzz_price_line LIBS korvane_pricer)
