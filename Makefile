@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 # Every build made here, as in CI, treats warnings as errors.
 STRICT := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_WERROR=ON
 
-.PHONY: all deps configure build run test bench format clean test-asan fuzz-build fuzz-smoke fuzz
+.PHONY: all deps configure build run test bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -75,6 +75,10 @@ fuzz: fuzz-build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the places, where a source file is not laid out as `make format` would.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
