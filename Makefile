@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 # Every build made here, as in CI, treats warnings as errors.
 STRICT := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_WERROR=ON
 
-.PHONY: all deps configure build run test bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
+.PHONY: all deps configure build run test package bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -25,6 +25,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the installed layout, $(BUILD)/korvane_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 # The benchmarks are built only here, in their own optimised build.
 BENCH_BUILD ?= build-bench
