@@ -2,8 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Every build made here, as in CI, treats warnings as errors.
+STRICT := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_WERROR=ON
 
-.PHONY: all deps configure build run test bench format clean test-asan fuzz-build fuzz-smoke fuzz
+.PHONY: all deps configure build run test package bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -11,7 +13,7 @@ deps:
 	@scripts/deps.sh
 
 configure: deps
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_CXX_COMPILER_LAUNCHER=ccache $(CMAKE_FLAGS)
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) $(STRICT) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -24,8 +26,17 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-bench: build
-	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
+# The Debian package of the installed layout, $(BUILD)/korvane_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
+
+# The benchmarks are built only here, in their own optimised build.
+BENCH_BUILD ?= build-bench
+bench: deps
+	@test -f $(BENCH_BUILD)/CMakeCache.txt || cmake -S . -B $(BENCH_BUILD) $(STRICT) \
+	  -DCMAKE_BUILD_TYPE=Release -DKORVANE_BUILD_BENCH=ON -DKORVANE_BUILD_TESTS=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 # The test suite under the address and undefined-behaviour sanitizers, leak
 # checking on. The core (non-Qt) tests only by default, so that CI, which
@@ -38,8 +49,7 @@ ASAN_UI ?= OFF
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer
 test-asan: deps
 	@test -f $(ASAN_BUILD)/CMakeCache.txt || cmake -S . -B $(ASAN_BUILD) \
-	  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_BUILD_TYPE=Debug \
-	  -DKORVANE_BUILD_UI=$(ASAN_UI) -DKORVANE_BUILD_BENCH=OFF \
+	  $(STRICT) -DCMAKE_BUILD_TYPE=Debug -DKORVANE_BUILD_UI=$(ASAN_UI) \
 	  "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZE) -Wno-maybe-uninitialized" \
 	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -57,8 +67,8 @@ FUZZ_TARGETS ?=
 fuzz-build:
 	@scripts/deps.sh clang libclang-rt-14-dev
 	@test -f $(FUZZ_BUILD)/CMakeCache.txt || cmake -S . -B $(FUZZ_BUILD) \
-	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_FUZZ=ON \
-	  -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF -DKORVANE_BUILD_BENCH=OFF
+	  -DCMAKE_CXX_COMPILER=clang++ $(STRICT) -DKORVANE_FUZZ=ON \
+	  -DKORVANE_BUILD_UI=OFF -DKORVANE_BUILD_TESTS=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
 
 fuzz-smoke: fuzz-build
@@ -70,5 +80,9 @@ fuzz: fuzz-build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Fails, naming the places, where a source file is not laid out as `make format` would.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

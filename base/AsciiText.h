@@ -17,6 +17,10 @@ constexpr bool EqualsNoCase(std::string_view a, std::string_view b) {
          });
 }
 
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 // A blank is a space or a tab; line ends are not blanks.
 constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t';

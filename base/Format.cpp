@@ -27,10 +27,6 @@ struct TConversion {
   throw EFormatError(message);
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // Reads up to two digits; more are refused so a typo cannot ask for a
 // million-character field.
 bool ReadField(std::string_view format, std::size_t &i, int &value) {

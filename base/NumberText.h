@@ -13,12 +13,6 @@ namespace korvane {
 // too; values too small for a double read as zero.
 bool ReadNumber(std::string_view text, double &out);
 
-// ReadNumber for the form nearly every number cell and typed size takes: an
-// optional '-', then up to 15 digits with at most one '.' among them, nothing
-// else. False, leaving `out` alone, for any other text (which ReadNumber may
-// still read).
-bool ReadPlainDecimal(std::string_view text, double &out);
-
 // Shortest general form with up to 15 significant digits: "600", "2.4", "0",
 // "1e-05", "1.5e+20" (exponent as printf's %.15g writes it). Used for every
 // number written to a text file.

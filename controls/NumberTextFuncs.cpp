@@ -1,8 +1,11 @@
 #include "controls/NumberTextFuncs.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <system_error>
 
+#include "base/AsciiText.h"
 #include "base/Format.h"
 #include "base/NumberText.h"
 
@@ -13,10 +16,6 @@ namespace {
 bool Holds(std::string_view f, char lower) {
   const char both[2] = {lower, static_cast<char>(lower - 'a' + 'A')};
   return f.find_first_of(std::string_view(both, 2)) != f.npos;
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // Keeps the first `c` and drops every later one.
@@ -183,9 +182,12 @@ std::string CleanNumText(std::string_view s) {
 }
 
 bool ReadNumText(std::string_view s, double &x) {
-  if (ReadPlainDecimal(s, x))
-    return true;
-  return IsPlainDecimal(s) ? ReadNumber(s, x) : ReadNumber(CleanNumText(s), x);
+  if (!IsPlainDecimal(s))
+    return ReadNumber(CleanNumText(s), x);
+  // Nearly every cell: from_chars reads the form as it stands. A text of
+  // hundreds of digits out of a double's range is ReadNumber's to settle.
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), x);
+  return (res.ec == std::errc() && res.ptr == s.data() + s.size()) || ReadNumber(s, x);
 }
 
 // A value with one character before the point shows up to its first

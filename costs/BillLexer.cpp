@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "base/AsciiText.h"
 #include "base/FileIO.h"
 
 namespace korvane {
@@ -18,9 +19,6 @@ namespace {
 
 bool IsLetter(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(unsigned char c) {
-  return c >= '0' && c <= '9';
 }
 
 bool HasLineBreak(std::string_view text) {

@@ -102,9 +102,6 @@ constexpr std::array<std::string_view, 3> kSpecialWords{"Costs", "Summary", "Glo
 bool IsLetter(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
-bool IsDigit(unsigned char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsLineBreak(unsigned char c) {
   return c == '\r' || c == '\n';
 }

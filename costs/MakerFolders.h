@@ -9,6 +9,10 @@ namespace korvane {
 // The Program Files folder of this platform, with its trailing '/'.
 inline constexpr const char *kProgramFilesDir = "/opt/";
 
+// The installed layout's default cost file, relative to the program folder;
+// reports name it by this text.
+inline constexpr const char *kDefaultCostFile = "../Data Files/Default.cst";
+
 // ProgramDir is the program's folder with a trailing '/'. When its upper-case
 // form contains "TARNWELL", the text before that occurrence followed by
 // "Tarnwell/"; otherwise ProgramFilesDir followed by "Tarnwell/".

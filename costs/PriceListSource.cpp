@@ -43,14 +43,14 @@ bool CheckHeader(const std::vector<std::string_view> &fields) {
 std::string ParseRow(const std::vector<std::string_view> &fields, std::size_t row,
                      TSpiralPriceTable &table) {
   if (fields.size() != kFittingCols)
-    return "expected " + std::to_string(kFittingCols) + " fields, found " +
+    return std::string("expected ") + std::to_string(kFittingCols) + " fields, found " +
            std::to_string(fields.size());
   for (std::size_t c = 0; c < kFittingCols; ++c) {
     double value = 0;
     if (!ReadNumber(fields[c], value))
-      return "\"" + std::string(Trim(fields[c])) + "\" is not a number";
+      return std::string("\"").append(Trim(fields[c])) + "\" is not a number";
     if (c == fcDia && value != kBuiltInDiameters[row])
-      return "expected diameter " + FittingKey(row).substr(1);
+      return std::string("expected diameter ") + FittingKey(row).substr(1);
     if (c != fcDia && !(value > 0 && std::isfinite(value)))
       return std::string(FittingColumnName(c)) + " price must be above zero";
     table.cols[c][row] = value;

@@ -15,7 +15,9 @@ std::string_view FittingColumnName(std::size_t col) {
 }
 
 std::string FittingKey(std::size_t row) {
-  return "d" + std::to_string(static_cast<long>(kBuiltInDiameters.at(row)));
+  std::string key = "d";
+  key += std::to_string(static_cast<long>(kBuiltInDiameters.at(row)));
+  return key;
 }
 
 std::size_t FindFittingRow(const TSpiralPriceTable &table, double diameter, bool &OutOfRange) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/AsciiText.h"
 #include "base/NumberText.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -15,10 +16,6 @@ using namespace korvane;
 using namespace korvane::fuzz;
 
 namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // The grammar, written out once more: blanks, [sign] digits [. digits]
 // (at least one digit), [(e|E) [sign] digits], blanks.
@@ -122,7 +119,7 @@ std::string ReferenceFixed(double x, int decimals, bool thousands) {
       whole.insert(static_cast<std::size_t>(at), 1, ',');
   std::string out = (d.negative && !zero ? "-" : "") + whole;
   if (decimals > 0)
-    out += "." + r.substr(r.size() - static_cast<std::size_t>(decimals));
+    out.append(".").append(r, r.size() - static_cast<std::size_t>(decimals));
   return out;
 }
 

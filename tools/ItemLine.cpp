@@ -1,11 +1,6 @@
 #include "tools/ItemLine.h"
 
-#include <bit>
 #include <cstddef>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace korvane {
 
@@ -35,24 +30,7 @@ constexpr bool IsQuote(char c) {
 }
 
 // The first byte from `i` on that is a blank or a quote, or line.size().
-// Words are short runs of plain characters: sixteen bytes are looked at
-// together where the processor has the instructions for it.
 std::size_t WordEnd(std::string_view line, std::size_t i) {
-#if defined(__SSE2__)
-  for (; line.size() - i >= 16; i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line.data() + i));
-    // '\t' to '\r' are the five bytes 9 to 13: v - 9 at most 4.
-    const __m128i fromTab = _mm_sub_epi8(v, _mm_set1_epi8(9));
-    const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(fromTab, _mm_set1_epi8(4)), fromTab);
-    const __m128i space = _mm_cmpeq_epi8(v, _mm_set1_epi8(' '));
-    const __m128i quote =
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\'')));
-    const auto mask =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(control, space), quote)));
-    if (mask != 0)
-      return i + static_cast<std::size_t>(std::countr_zero(mask));
-  }
-#endif
   while (i < line.size() && ClassOf(line[i]) == ccWord)
     ++i;
   return i;

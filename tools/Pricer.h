@@ -21,10 +21,6 @@
 
 namespace korvane {
 
-// The installed layout's default cost file, relative to the program folder;
-// the report names it by this text, as the desktop does.
-inline constexpr const char *kDefaultCostFile = "../Data Files/Default.cst";
-
 struct TPricerSetup {
   std::string ProgramDir;              // the program's folder, with a trailing '/'
   std::optional<std::string> CostFile; // as given; else the default cost file

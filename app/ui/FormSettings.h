@@ -4,16 +4,16 @@
 #include <QRect>
 #include <QString>
 
-namespace korvane {
+#include "costs/MakerFolders.h"
 
-inline const QString kDefaultCostFile = QStringLiteral("../Data Files/Default.cst");
+namespace korvane {
 
 struct TFormSettings {
   int Left = 412;
   int Top = 199;
   int Width = 0; // 0: the window's design size
   int Height = 0;
-  QString LastCostFile = kDefaultCostFile;
+  QString LastCostFile = QString::fromUtf8(kDefaultCostFile);
 };
 
 // Reads the settings file; a missing file or value gives the value of

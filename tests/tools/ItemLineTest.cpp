@@ -1,9 +1,7 @@
 // The item line of the command-line pricer and how its values reach the rows.
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -11,7 +9,6 @@
 #include "app/ItemRowSet.h"
 #include "tools/ItemLine.h"
 #include "tools/ItemValueEntry.h"
-#include "tools/JsonText.h"
 
 namespace korvane::test {
 namespace {
@@ -93,8 +90,8 @@ TEST(ItemLine, AnyBytesParseWithoutHarm) {
 }
 
 // Words are split at every blank of the C locale and kept whole across
-// quotes wherever they fall, also deep in a long line (the split looks at
-// many bytes at a time): the same as splitting byte by byte.
+// quotes wherever they fall, also deep in a long line: the same as splitting
+// byte by byte.
 TEST(ItemLine, SplitsLikeAByteByByteScan) {
   const auto reference = [](std::string_view line, std::vector<std::string_view> &words) {
     const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
@@ -227,138 +224,6 @@ TEST(ItemValueEntry, RangeToleranceIsHalfAPercentOfTheBound) {
   EXPECT_TRUE(WithinRangeTolerance(99.5, 100, 2400));
   EXPECT_FALSE(WithinRangeTolerance(99.4, 100, 2400));
   EXPECT_TRUE(WithinRangeTolerance(-5, 0, 0)); // no range at all
-}
-
-TEST(JsonText, StringsAreEscapedAndUtf8PassesThrough) {
-  std::string out;
-  AppendJsonString(out, "a\"b\\c\r\n\t\x01 90° m²");
-  EXPECT_EQ(out, "\"a\\\"b\\\\c\\r\\n\\t\\u0001 90° m²\"");
-  out.clear();
-  AppendJsonNumber(out, 0.1 + 0.2);
-  out += ' ';
-  AppendJsonNumber(out, 600);
-  out += ' ';
-  AppendJsonNumber(out, 1.0 / 0.0);
-  EXPECT_EQ(out, "0.30000000000000004 600 null");
-  out.clear();
-  AppendCsvField(out, "R1,234.00  [\"x\"]");
-  EXPECT_EQ(out, "\"R1,234.00  [\"\"x\"\"]\"");
-}
-
-// A CSV field is quoted exactly when it holds a comma, a quote or a line
-// break, wherever it lies in a field of any length.
-TEST(JsonText, CsvFieldsAreQuotedWhenTheyMustBe) {
-  for (std::size_t length : {1u, 7u, 15u, 16u, 17u, 31u, 33u, 40u}) {
-    for (char special : {',', '"', '\r', '\n', ';', 'x'}) {
-      for (std::size_t at = 0; at < length; ++at) {
-        std::string text(length, 'a');
-        text[at] = special;
-        std::string out;
-        AppendCsvField(out, text);
-        const bool quoted = special != ';' && special != 'x';
-        std::string expected = text;
-        if (special == '"')
-          expected.insert(at, 1, '"');
-        if (quoted)
-          expected = '"' + expected + '"';
-        ASSERT_EQ(out, expected) << length << ' ' << at << ' ' << int(special);
-      }
-    }
-  }
-}
-
-TEST(JsonText, NumbersReadBackAsTheSameDouble) {
-  std::vector<double> values = {0.6,     2.4,        -0.5,   0.05,  1234.5678, 443.5756,
-                                1e-5,    0.1 + 0.2,  1e300,  -7.25, 0.0001,    99999999999.9,
-                                1.0 / 3, 123456.789, 5e-324, 3e15};
-  std::uint64_t seed = 7;
-  for (int i = 0; i < 2000; ++i) {
-    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
-    values.push_back(static_cast<double>(seed >> 20) / static_cast<double>(1 + (seed & 0xffff)));
-    values.push_back(static_cast<double>(seed % 100000) / 1000);
-  }
-  for (double value : values) {
-    std::string out;
-    AppendJsonNumber(out, value);
-    double back = 0;
-    const auto res = std::from_chars(out.data(), out.data() + out.size(), back);
-    ASSERT_EQ(res.ptr, out.data() + out.size()) << out;
-    ASSERT_EQ(back, value) << out;
-    ASSERT_EQ(out.find_first_not_of("0123456789.-e+"), std::string::npos) << out;
-  }
-  std::string out;
-  AppendJsonNumber(out, 0.05);
-  out += ' ';
-  AppendJsonNumber(out, -7.25);
-  EXPECT_EQ(out, "0.05 -7.25");
-}
-
-// The escaping skips plain runs eight bytes at a time; every byte value at
-// every position must still come out as the byte-by-byte rule says.
-// The forms a number takes, pinned: whole numbers from zero up as integers,
-// values of up to four decimals as that decimal (negative whole numbers too,
-// with ".0", negative zero as "0.0"), the rest in the shortest form the
-// library writes.
-TEST(JsonText, NumberFormsStayAsTheyWere) {
-  const std::pair<double, const char *> cases[] = {{0, "0"},
-                                                   {-0.0, "0.0"},
-                                                   {1570, "1570"},
-                                                   {1e6, "1000000"},
-                                                   {-5, "-5.0"},
-                                                   {9.3, "9.3"},
-                                                   {-0.25, "-0.25"},
-                                                   {0.0001, "0.0001"},
-                                                   {0.00005, "5e-05"},
-                                                   {65.3418, "65.3418"},
-                                                   {1e15, "1e+15"},
-                                                   {999999999999999, "999999999999999"},
-                                                   {1.0 / 0.0, "null"},
-                                                   {13195.584500848001, "13195.584500848001"},
-                                                   {2.465822222222222, "2.465822222222222"}};
-  for (const auto &[value, text] : cases) {
-    std::string out;
-    AppendJsonNumber(out, value);
-    EXPECT_EQ(out, text) << value;
-  }
-}
-
-TEST(JsonText, EscapingMatchesTheByteRuleEverywhere) {
-  const auto reference = [](std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-      char buf[8];
-      if (c == '"' || c == '\\') {
-        out += '\\';
-        out += static_cast<char>(c);
-      } else if (c == '\n') {
-        out += "\\n";
-      } else if (c == '\r') {
-        out += "\\r";
-      } else if (c == '\t') {
-        out += "\\t";
-      } else if (c < 0x20) {
-        std::snprintf(buf, sizeof buf, "\\u%04x", c);
-        out += buf;
-      } else {
-        out += static_cast<char>(c);
-      }
-    }
-    return out;
-  };
-  // Lengths around the block sizes the scan takes at a time, the byte at
-  // every place, and a second special byte after it.
-  for (std::size_t length : {5u, 8u, 13u, 19u, 27u, 40u}) {
-    for (int value = 0; value < 256; ++value) {
-      for (std::size_t at = 0; at < length; ++at) {
-        std::string text(length, 'a');
-        text[at] = static_cast<char>(value);
-        text[(at * 7 + 3) % length] = '"';
-        std::string out;
-        AppendJsonEscaped(out, text);
-        ASSERT_EQ(out, reference(text)) << value << " at " << at << " of " << length;
-      }
-    }
-  }
 }
 
 } // namespace
