@@ -18,7 +18,7 @@
 
 #include "app/ui/FormKorvane.h"
 #include "controls/ui/EntryGrid.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/InplaceEdit.h"
 #include "costs/FittingsFiles.h"
 
 namespace korvane {

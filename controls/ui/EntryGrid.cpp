@@ -11,7 +11,7 @@
 #include "controls/Fields.h"
 #include "controls/RowCommands.h"
 #include "controls/ui/EntryGridEditors.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/InplaceEdit.h"
 
 namespace korvane {
 

@@ -23,7 +23,7 @@
 #include "base/MessageSink.h"
 #include "base/Variant.h"
 #include "controls/EntryRows.h"
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/StringGrid.h"
 
 class QCheckBox;
 

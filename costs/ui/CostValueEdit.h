@@ -4,7 +4,7 @@
 // it to the format's one decimal, so showing a cost record and storing it back
 // never changes a value. Typing and Escape work as in any formatted edit.
 #include "base/Variant.h"
-#include "controls/ui/TFmtEdit.h"
+#include "controls/ui/FmtEdit.h"
 
 namespace korvane {
 

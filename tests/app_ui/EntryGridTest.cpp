@@ -6,8 +6,8 @@
 
 #include "controls/ui/EntryGrid.h"
 #include "controls/ui/EntryGridEditors.h"
+#include "controls/ui/InplaceEdit.h"
 #include "controls/ui/SystemBeep.h"
-#include "controls/ui/TxInplaceEdit.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane::test {

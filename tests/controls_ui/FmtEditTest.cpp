@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "controls/ui/TFmtEdit.h"
+#include "controls/ui/FmtEdit.h"
 #include "tests/controls_ui/UiFixture.h"
 
 namespace korvane::test {

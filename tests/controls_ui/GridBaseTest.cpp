@@ -6,9 +6,9 @@
 #include <functional>
 #include <set>
 
-#include "controls/ui/EInvalidGridOperation.h"
-#include "controls/ui/TStringGridStrings.h"
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/InvalidGridOperation.h"
+#include "controls/ui/StringGrid.h"
+#include "controls/ui/StringGridStrings.h"
 #include "tests/controls_ui/UiFixture.h"
 
 namespace korvane::test {

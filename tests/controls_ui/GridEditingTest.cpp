@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/StringGrid.h"
 #include "tests/controls_ui/UiFixture.h"
 
 namespace korvane::test {

@@ -6,8 +6,8 @@
 
 #include "base/MessageSink.h"
 #include "controls/EntryRows.h"
-#include "controls/ui/TStringGridStrings.h"
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/StringGrid.h"
+#include "controls/ui/StringGridStrings.h"
 #include "tests/controls_ui/UiFixture.h"
 
 namespace korvane::test {

@@ -4,8 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "controls/ui/TxCustomGrid.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/CustomGrid.h"
+#include "controls/ui/InplaceEdit.h"
 
 namespace korvane {
 

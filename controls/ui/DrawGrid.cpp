@@ -1,4 +1,4 @@
-#include "controls/ui/TxDrawGrid.h"
+#include "controls/ui/DrawGrid.h"
 
 #include <QWheelEvent>
 

@@ -1,9 +1,9 @@
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/InplaceEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "controls/ui/TxCustomGrid.h"
+#include "controls/ui/CustomGrid.h"
 
 namespace korvane {
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/ui/TxCustomGrid.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/CustomGrid.h"
+#include "controls/ui/InplaceEdit.h"
 
 namespace korvane {
 

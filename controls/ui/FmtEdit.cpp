@@ -1,4 +1,4 @@
-#include "controls/ui/TFmtEdit.h"
+#include "controls/ui/FmtEdit.h"
 
 namespace korvane {
 

@@ -1,10 +1,10 @@
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/StringGrid.h"
 
 #include <QPainter>
 #include <vector>
 
-#include "controls/ui/EInvalidGridOperation.h"
-#include "controls/ui/TStringGridStrings.h"
+#include "controls/ui/InvalidGridOperation.h"
+#include "controls/ui/StringGridStrings.h"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "controls/ui/TxCustomEdit.h"
+#include "controls/ui/CustomEdit.h"
 
 #include <QApplication>
 #include <QFocusEvent>

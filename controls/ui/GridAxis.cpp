@@ -1,4 +1,4 @@
-#include "controls/ui/TGridAxis.h"
+#include "controls/ui/GridAxis.h"
 
 #include <algorithm>
 

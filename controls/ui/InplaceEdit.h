@@ -3,7 +3,7 @@
 // stop that lives over one cell. It keeps the caret keys while the caret has
 // room to move and hands every other navigation key to its grid; its commit
 // is run by the grid when the edit ends.
-#include "controls/ui/TxCustomEdit.h"
+#include "controls/ui/CustomEdit.h"
 
 namespace korvane {
 

@@ -1,9 +1,9 @@
-#include "controls/ui/TStringGridStrings.h"
+#include "controls/ui/StringGridStrings.h"
 
 #include <algorithm>
 
-#include "controls/ui/EInvalidGridOperation.h"
-#include "controls/ui/TxStringGrid.h"
+#include "controls/ui/InvalidGridOperation.h"
+#include "controls/ui/StringGrid.h"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The formatted numeric edit as forms place it: all behaviour is in
 // TxCustomEdit; this class only fixes the published defaults.
-#include "controls/ui/TxCustomEdit.h"
+#include "controls/ui/CustomEdit.h"
 
 namespace korvane {
 

@@ -4,17 +4,17 @@
 // mouse and in-place editing with a formatted edit. It keeps no cell data;
 // derived grids supply texts through the virtual points below.
 //
-// Implementation: TxCustomGrid.cpp (state, geometry, editing),
-// TxCustomGridInput.cpp (keys, mouse, wheel, focus), TxCustomGridPaint.cpp.
+// Implementation: CustomGrid.cpp (state, geometry, editing),
+// CustomGridInput.cpp (keys, mouse, wheel, focus), CustomGridPaint.cpp.
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QPointer>
 #include <string>
 #include <vector>
 
+#include "controls/ui/GridAxis.h"
 #include "controls/ui/GridTypes.h"
-#include "controls/ui/TGridAxis.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/InplaceEdit.h"
 
 class QPainter;
 
@@ -221,13 +221,13 @@ private:
   void editorFocusToGrid() { focusFromEditor_ = true; }
   void leaveGrid();
 
-  // Input (TxCustomGridInput.cpp).
+  // Input (CustomGridInput.cpp).
   bool startSizingOrMoving(const QPoint &pos);
   int borderAt(const TGridAxis &axis, int pos) const;
   void finishDrag(const QPoint &pos);
   void pressCell(const QPoint &cell, Qt::KeyboardModifiers mods);
 
-  // Painting (TxCustomGridPaint.cpp).
+  // Painting (CustomGridPaint.cpp).
   void paintCell(QPainter &p, int col, int row, const QRect &rect);
   void paintLines(QPainter &p, int lastCol, int lastRow);
   TGridDrawState drawState(int col, int row) const;

@@ -1,12 +1,12 @@
-#include "controls/ui/TxCustomGrid.h"
+#include "controls/ui/CustomGrid.h"
 
 #include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
 #include <utility>
 
-#include "controls/ui/EInvalidGridOperation.h"
-#include "controls/ui/TxInplaceEdit.h"
+#include "controls/ui/InplaceEdit.h"
+#include "controls/ui/InvalidGridOperation.h"
 
 namespace korvane {
 

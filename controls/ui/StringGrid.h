@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "controls/CellStore.h"
-#include "controls/ui/TxDrawGrid.h"
+#include "controls/ui/DrawGrid.h"
 
 namespace korvane {
 

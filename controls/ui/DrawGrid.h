@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/ui/TxCustomGrid.h"
+#include "controls/ui/CustomGrid.h"
 
 namespace korvane {
 
