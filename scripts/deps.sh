@@ -7,7 +7,7 @@ set -euo pipefail
 # the package's dependencies.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format fonts-liberation
-  appstream dpkg-dev file)
+  appstream dpkg-dev file libxcb1-dev)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "costs/ui/CostFields.h"
+#include "costs/CostFields.h"
 
 namespace korvane {
 

@@ -15,7 +15,7 @@
 
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
-#include "costs/ui/CostFields.h"
+#include "costs/CostFields.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/RefDatePicker.h"
 #include "costs/ui/ScrivelForm.h"

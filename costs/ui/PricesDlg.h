@@ -25,7 +25,7 @@
 #include "base/MessageSink.h"
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceTable.h"
-#include "costs/ui/BillInsertion.h"
+#include "costs/BillInsertion.h"
 #include "costs/ui/SpiralPriceListPrint.h"
 #include "desktop/DesktopDialogs.h"
 

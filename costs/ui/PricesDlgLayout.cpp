@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "costs/ui/CostFields.h"
+#include "costs/CostFields.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/PricesDlg.h"
 #include "costs/ui/RefDatePicker.h"

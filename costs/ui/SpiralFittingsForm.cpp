@@ -4,7 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "costs/ui/SpiralPriceListText.h"
+#include "costs/SpiralPriceListText.h"
 
 namespace korvane {
 

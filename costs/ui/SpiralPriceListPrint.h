@@ -15,7 +15,7 @@
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceTable.h"
 #include "costs/ui/PageSurface.h"
-#include "costs/ui/SpiralPriceListText.h"
+#include "costs/SpiralPriceListText.h"
 
 class QPagedPaintDevice;
 

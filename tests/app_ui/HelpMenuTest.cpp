@@ -1,9 +1,7 @@
 #include "app/ui/HelpMenu.h"
 #include "desktop/ContactDetails.h"
 #include "tests/support/UiTest.h"
-#ifdef KORVANE_HAVE_PRICER
 #include "tools/PriceArgs.h"
-#endif
 
 #include <QFile>
 #include <QRegularExpression>
@@ -72,7 +70,6 @@ TEST(HelpPageTest, StagedPageCoversEveryItemTypeAndStaysOffline) {
   EXPECT_GE(count, 15);
 }
 
-#ifdef KORVANE_HAVE_PRICER
 // The page's command-line section keeps up with the pricer: every option and
 // environment variable its own usage text names is explained on the page.
 TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
@@ -94,7 +91,6 @@ TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
   for (const QString &name : names)
     EXPECT_TRUE(section.contains(QStringLiteral("<code>") + name)) << name.toStdString();
 }
-#endif
 
 } // namespace
 } // namespace korvane

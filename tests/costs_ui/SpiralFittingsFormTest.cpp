@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include "costs/ui/SpiralPriceListText.h"
+#include "costs/SpiralPriceListText.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane {

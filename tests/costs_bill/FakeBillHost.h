@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "costs/ui/BillInsertion.h"
+#include "costs/BillInsertion.h"
 
 namespace korvane::test {
 

@@ -1,4 +1,4 @@
-#include "costs/ui/CostFields.h"
+#include "costs/CostFields.h"
 
 #include <array>
 #include <cmath>

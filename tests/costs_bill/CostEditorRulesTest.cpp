@@ -9,9 +9,9 @@
 
 #include "base/FileIO.h"
 #include "base/NumberText.h"
-#include "costs/ui/BillInsertion.h"
-#include "costs/ui/CostFields.h"
-#include "tests/costs_ui/FakeBillHost.h"
+#include "costs/BillInsertion.h"
+#include "costs/CostFields.h"
+#include "tests/costs_bill/FakeBillHost.h"
 
 namespace korvane {
 namespace {

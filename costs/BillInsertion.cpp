@@ -1,4 +1,4 @@
-#include "costs/ui/BillInsertion.h"
+#include "costs/BillInsertion.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "costs/ui/SpiralPriceListText.h"
+#include "costs/SpiralPriceListText.h"
 
 #include "base/NumberText.h"
 
