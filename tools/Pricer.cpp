@@ -26,8 +26,8 @@ std::string LastMessage(const TRecordingSink &sink) {
 
 } // namespace
 
-TPricer::TPricer() : costs_(DefaultCosts()), engine_{{}, {}, &costs_, &prices_} {
-  BuildCatalogue(catalogue_);
+TPricer::TPricer() {
+  BuildCatalogue(world_.Catalogue);
 }
 
 bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
@@ -41,20 +41,21 @@ bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
     return false;
   }
   bool ended = false;
-  if (!ReadFittingsIni(prices_, dataDir, sink_, [&ended] { ended = true; }) || ended) {
+  if (!ReadFittingsIni(world_.SpiralPriceTable, dataDir, sink_, [&ended] { ended = true; }) ||
+      ended) {
     error = LastMessage(sink_) + " (" + dataDir + kFittingsIniName + ")";
     return false;
   }
 
-  costFileName_ = setup.CostFile ? *setup.CostFile : kDefaultCostFile;
+  world_.CostFileName = setup.CostFile ? *setup.CostFile : kDefaultCostFile;
   const std::string costPath =
       setup.CostFile ? *setup.CostFile : setup.ProgramDir + kDefaultCostFile;
   if (!FileExists(costPath)) {
-    error = "cannot load cost file '" + costFileName_ + "': no such file";
+    error = "cannot load cost file '" + world_.CostFileName + "': no such file";
     return false;
   }
-  if (!LoadCostFile(costPath, costs_, sink_)) {
-    error = "cannot load cost file '" + costFileName_ + "': " + LastMessage(sink_);
+  if (!LoadCostFile(costPath, world_.CurrentCosts, sink_)) {
+    error = "cannot load cost file '" + world_.CostFileName + "': " + LastMessage(sink_);
     return false;
   }
 
@@ -63,16 +64,16 @@ bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
       error = "cannot read item file '" + *setup.ItemFile + "': no such file";
       return false;
     }
-    if (!LoadItemFile(*setup.ItemFile, catalogue_.ItemValues, sink_)) {
+    if (!LoadItemFile(*setup.ItemFile, world_.Catalogue.ItemValues, sink_)) {
       error = "cannot read item file '" + *setup.ItemFile + "': " + LastMessage(sink_);
       return false;
     }
   }
 
-  currency_ = setup.Currency;
+  world_.Currency = setup.Currency;
   erection_ = setup.Erection;
   brackets_ = setup.Brackets;
-  rowSet_ = std::make_unique<TItemRowSet>(catalogue_, sink_);
+  rowSet_ = std::make_unique<TItemRowSet>(world_.Catalogue, sink_);
   return true;
 }
 
@@ -96,12 +97,12 @@ bool TPricer::Price(const TItemLine &item, std::string &error, TReportTexts text
     count = k + 1;
   }
   type_ = item.Type;
-  engine_.settings = TEngineSettings{};
-  engine_.settings.ErectionIncluded = erection_;
-  engine_.settings.BracketsIncluded = brackets_;
-  engine_.outputs = TEngineOutputs{};
+  world_.Engine.settings = TEngineSettings{};
+  world_.Engine.settings.ErectionIncluded = erection_;
+  world_.Engine.settings.BracketsIncluded = brackets_;
+  world_.Engine.outputs = TEngineOutputs{};
   report_.Reset();
-  SolveItem({engine_, costFileName_, currency_, texts}, type_, rows, report_);
+  SolveItem({world_.Engine, world_.CostFileName, world_.Currency, texts}, type_, rows, report_);
   return true;
 }
 

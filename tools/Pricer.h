@@ -11,6 +11,7 @@
 
 #include "app/Catalogue.h"
 #include "app/ItemRowSet.h"
+#include "app/KorvaneWorld.h"
 #include "app/SolveItem.h"
 #include "base/Format.h"
 #include "base/MessageSink.h"
@@ -55,19 +56,15 @@ public:
   int Type() const { return type_; }
   const TEntryRows &Rows() const { return rowSet_->Rows(type_); }
   const TSolveReport &Report() const { return report_; }
-  const TEngine &Engine() const { return engine_; }
-  const TCostRec &Costs() const { return costs_; }
-  const std::string &CostFileName() const { return costFileName_; }
-  const TCurrencyFormat &Currency() const { return currency_; }
+  const TEngine &Engine() const { return world_.Engine; }
+  const TCostRec &Costs() const { return world_.CurrentCosts; }
+  const std::string &CostFileName() const { return world_.CostFileName; }
+  const TCurrencyFormat &Currency() const { return world_.Currency; }
 
 private:
   TRecordingSink sink_;
-  TCatalogue catalogue_;
-  TCostRec costs_;
-  TSpiralPriceTable prices_;
-  TEngine engine_;
-  std::string costFileName_;
-  TCurrencyFormat currency_;
+  // What the window prices with: the same world, filled the same way.
+  TKorvaneWorld world_;
   bool erection_ = false;
   bool brackets_ = false;
   std::unique_ptr<TItemRowSet> rowSet_;
