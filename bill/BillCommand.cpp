@@ -102,16 +102,18 @@ int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &er
     error = std::string("cannot write the output: ") + std::strerror(errno);
     return 2;
   }
+  std::string notes;
+  for (const std::string &w : job.Pricer().Warnings())
+    notes += "korvane-price: warning: " + w + "\n";
   if (args.Csv) {
     // The CSV has rows for priced lines only; the others are told here.
-    std::string notes;
     for (const TBillNote &n : job.Totals().NotPriced)
       notes += "korvane-price: line " + std::to_string(n.Line) + ": not priced: " + n.Keyword +
                ": " + n.Reason + "\n";
     for (const TBillNote &n : job.Totals().Errors)
       notes += "korvane-price: line " + std::to_string(n.Line) + ": " + n.Reason + "\n";
-    WriteAll(STDERR_FILENO, notes.data(), notes.size());
   }
+  WriteAll(STDERR_FILENO, notes.data(), notes.size());
   return job.Totals().AllPriced() ? 0 : 1;
 }
 

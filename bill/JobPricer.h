@@ -41,6 +41,9 @@ public:
   const std::string &FatalError() const { return fatal_; }
   const TJobTotals &Totals() const { return totals_; }
 
+  // The pricer the job prices with (its warnings, once it is open).
+  const TPricer &Pricer() const { return pricer_; }
+
 private:
   void ChooseTexts();
   bool Open();

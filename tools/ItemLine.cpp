@@ -63,6 +63,15 @@ std::string_view Unquote(std::string_view word) {
   return word;
 }
 
+std::string_view UnquoteWhole(std::string_view word) {
+  // "Flange=35mm Mezz" quoted as one word, as shells and spreadsheets write
+  // it; a word whose first quote closes before its end ("Flange"="...") is
+  // left to the key and value rules.
+  if (word.size() >= 2 && IsQuote(word.front()) && word.find(word.front(), 1) == word.size() - 1)
+    return word.substr(1, word.size() - 2);
+  return word;
+}
+
 TItemParse ParseItemWords(std::span<const std::string_view> words, TItemLine &out,
                           std::string &error) {
   out.Type = -1;
@@ -77,7 +86,7 @@ TItemParse ParseItemWords(std::span<const std::string_view> words, TItemLine &ou
   }
   const TDuctTypeRec &rec = DuctTypes[static_cast<std::size_t>(out.Type)];
   for (std::size_t w = 1; w < words.size(); ++w) {
-    const std::string_view word = words[w];
+    const std::string_view word = UnquoteWhole(words[w]);
     // Words are short: a plain loop, not a library call, finds the '='.
     std::size_t eq = 0;
     while (eq < word.size() && word[eq] != '=')

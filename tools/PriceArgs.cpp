@@ -142,19 +142,24 @@ Options:
   --costs FILE      cost file (default: "../Data Files/Default.cst" beside the
                     program folder); a file that does not load is an error
   --data-dir DIR    folder holding Fittings.ini (default: the maker's shared
-                    data folder, which in the installed layout is "Common
-                    Files" beside the program folder); without Fittings.ini
-                    there, round fittings cost nothing
+                    data folder "Common Files" in the maker's folder, which
+                    is the program folder's path up to the first "Tarnwell"
+                    (any case) followed by "Tarnwell/", or "/opt/Tarnwell/"
+                    when that path holds no "Tarnwell"); without Fittings.ini
+                    there, round fittings are priced without list prices and
+                    a warning on standard error names the path looked for
   --item-file F     start every type from the values in item file F (.kvd)
   --json            print one JSON object: type, values (property key to the
                     number read; choices as item indexes), price, area,
                     insulation_area, weight, centre_length, gauge, flange,
                     details, status, rates, summary, bill; after "Bad
                     data..." gauge and flange are null, and so are rates,
-                    summary and bill
+                    summary and bill; "warnings" (a list of texts) only
+                    when there are any
   --batch FILE      price one item per line of FILE ("-": standard input),
                     written TYPE KEY=VALUE ... as above; quotes keep blanks
-                    inside a value; empty lines and lines starting with '#'
+                    inside a value or a whole word (Flange="35mm Mezz" or
+                    "Flange=35mm Mezz"); empty lines and lines starting with '#'
                     are skipped. Writes one JSON object per item, with its
                     input line number as "line"; a bad line gives
                     {"line":N,"error":"..."} and the rest go on.
@@ -165,7 +170,8 @@ Options:
                     Height1, Height2, Reinforcing, Plate, Radius; empty where
                     the type has no such key; choices as item indexes), price,
                     area, insulation_area, weight, gauge_used, flange_used,
-                    status. A bad line has only line and "error: ..." status.
+                    status, warnings. A bad line has only line and
+                    "error: ..." status.
   --jobs N          with --batch: price on N threads (default: one per
                     processor); the output keeps the input's order
   --bill FILE       price a whole bill (a .dct file; "-": standard input) as

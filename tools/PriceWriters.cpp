@@ -200,6 +200,15 @@ void AppendJsonReport(std::string &out, const TPricer &pricer, std::size_t line)
   } else {
     out += "null";
   }
+  if (!pricer.Warnings().empty()) {
+    out += ",\"warnings\":[";
+    for (std::size_t i = 0; i < pricer.Warnings().size(); ++i) {
+      if (i > 0)
+        out += ',';
+      AppendJsonString(out, pricer.Warnings()[i]);
+    }
+    out += ']';
+  }
   out += "}\n";
 }
 
@@ -217,7 +226,7 @@ void AppendCsvHeader(std::string &out) {
     out += ',';
     out += key;
   }
-  out += ",price,area,insulation_area,weight,gauge_used,flange_used,status\r\n";
+  out += ",price,area,insulation_area,weight,gauge_used,flange_used,status,warnings\r\n";
 }
 
 void AppendCsvRow(std::string &out, const TPricer &pricer, std::size_t line) {
@@ -274,17 +283,22 @@ void AppendCsvRow(std::string &out, const TPricer &pricer, std::size_t line) {
     AppendCsvField(out, FlangeWord(pricer));
   out += ',';
   AppendCsvField(out, r.StatusText);
+  out += ',';
+  std::string warnings;
+  for (const std::string &w : pricer.Warnings())
+    warnings += (warnings.empty() ? "" : "; ") + w;
+  AppendCsvField(out, warnings);
   out += "\r\n";
 }
 
 void AppendCsvError(std::string &out, std::size_t line, std::string_view error) {
   AppendCount(out, line);
-  // Every column but the last is empty.
+  // Every column but the status is empty.
   out.append(CsvLayout().keys.size() + 8, ',');
   std::string status = "error: ";
   status.append(error);
   AppendCsvField(out, status);
-  out += "\r\n";
+  out += ",\r\n";
 }
 
 } // namespace korvane

@@ -40,6 +40,13 @@ bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
     error = "data folder '" + *setup.DataDir + "' does not exist";
     return false;
   }
+  // Without Fittings.ini the round fittings still price, as the window's
+  // do, but without list prices: the user must hear where it was looked for.
+  warnings_.clear();
+  const std::string fittings = dataDir + kFittingsIniName;
+  if (!FileExists(fittings))
+    warnings_.push_back("no " + std::string(kFittingsIniName) + " at '" + fittings +
+                        "': round fittings are priced without list prices");
   bool ended = false;
   if (!ReadFittingsIni(world_.SpiralPriceTable, dataDir, sink_, [&ended] { ended = true; }) ||
       ended) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Catalogue.h"
 #include "app/ItemRowSet.h"
@@ -60,11 +61,14 @@ public:
   const TCostRec &Costs() const { return world_.CurrentCosts; }
   const std::string &CostFileName() const { return world_.CostFileName; }
   const TCurrencyFormat &Currency() const { return world_.Currency; }
+  // What the user should know although pricing goes on (a missing price file).
+  const std::vector<std::string> &Warnings() const { return warnings_; }
 
 private:
   TRecordingSink sink_;
   // What the window prices with: the same world, filled the same way.
   TKorvaneWorld world_;
+  std::vector<std::string> warnings_;
   bool erection_ = false;
   bool brackets_ = false;
   std::unique_ptr<TItemRowSet> rowSet_;

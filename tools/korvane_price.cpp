@@ -30,6 +30,13 @@ int Fail(const std::string &message) {
   return 2;
 }
 
+void Warn(const TPricer &pricer) {
+  std::string text;
+  for (const std::string &w : pricer.Warnings())
+    text += "korvane-price: warning: " + w + "\n";
+  WriteAll(STDERR_FILENO, text.data(), text.size());
+}
+
 // The folder this program file lies in, with its trailing '/'.
 std::string ProgramDir(const char *argv0) {
   std::error_code ec;
@@ -82,6 +89,8 @@ int PriceBatch(const TPricerSetup &setup, const TPriceArgs &args) {
     pricers.push_back(std::make_unique<TPricer>());
     if (!pricers.back()->Open(setup, error))
       return Fail(error);
+    if (j == 0)
+      Warn(*pricers.back());
     workers.push_back(pricers.back().get());
   }
   int fd = STDIN_FILENO;
@@ -130,5 +139,6 @@ int main(int argc, char **argv) {
   TPricer pricer;
   if (!pricer.Open(setup, error))
     return Fail(error);
+  Warn(pricer);
   return PriceOne(pricer, args);
 }

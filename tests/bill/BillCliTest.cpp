@@ -41,7 +41,7 @@ TEST(BillCli, OutputsAndExitStatus) {
   EXPECT_EQ(csv.status, 1);
   const std::vector<std::string> rows = Lines(csv.out);
   ASSERT_EQ(rows.size(), 3u) << csv.out;
-  EXPECT_TRUE(rows[0].ends_with(",status,quantity,extended_price\r")) << rows[0];
+  EXPECT_TRUE(rows[0].ends_with(",status,warnings,quantity,extended_price\r")) << rows[0];
   EXPECT_EQ(rows[2].rfind("5,Elbow,", 0), 0u) << rows[2];
   EXPECT_TRUE(rows[2].ends_with(",4,1240\r")) << rows[2];
   EXPECT_EQ(csv.err, "korvane-price: line 7: not priced: Shoe: the calculator has no costing "

@@ -42,6 +42,12 @@ TEST(ItemLine, TypesKeysAndQuotedValues) {
   EXPECT_EQ(named.item.Type, dtStraightRect);
   EXPECT_EQ(Parse("Y-Piece").item.Type, dtYPiece);
   EXPECT_EQ(Parse("TPiece").item.Count, 0u);
+
+  // A whole word quoted, as a shell or a spreadsheet writes it.
+  const Parsed whole = Parse("StraightRect \"Flange=35mm Mezz\" 'Width=800'");
+  ASSERT_EQ(whole.result, TItemParse::Item) << whole.error;
+  EXPECT_EQ(whole.item.Values[0].Value, "35mm Mezz");
+  EXPECT_EQ(whole.item.Values[1].Value, "800");
 }
 
 TEST(ItemLine, BlankAndCommentLines) {

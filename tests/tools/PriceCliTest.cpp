@@ -140,10 +140,17 @@ TEST(PriceCli, FilesGivenOnTheCommandLine) {
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("bad.cst"), std::string::npos) << bad.err;
 
-  // No Fittings.ini in the data folder: fittings cost nothing, as at start.
+  // No Fittings.ini in the data folder: fittings cost nothing, as at start,
+  // and the user is told where the file was looked for, on standard error
+  // and in the JSON and CSV.
+  const std::string said = "no Fittings.ini at '" + dir.Dir() + "Fittings.ini'";
   const CliResult free = RunPricer({"Nipple", "--data-dir", dir.Dir(), "--json"});
   ASSERT_EQ(free.status, 0) << free.err;
   EXPECT_NE(free.out.find("\"price\":0,"), std::string::npos) << free.out;
+  EXPECT_NE(free.out.find("\"warnings\":[\"" + said), std::string::npos) << free.out;
+  EXPECT_EQ(free.err.rfind("korvane-price: warning: " + said, 0), 0u) << free.err;
+  const CliResult csv = RunPricer({"Nipple", "--data-dir", dir.Dir(), "--csv"});
+  EXPECT_NE(csv.out.find("," + said), std::string::npos) << csv.out;
 
   PutFile(dir.File("items.kvd"), "[taper]\r\nlength=1.8\r\n");
   const CliResult items = RunPricer({"Taper", "--item-file", dir.File("items.kvd")});
@@ -214,7 +221,7 @@ TEST(PriceCli, BatchAsCsv) {
   }
   EXPECT_EQ(rows[0], "line,type,Width,Height,Length,Gauge,Flange,Insulation,Angle,Vanes,Width1,"
                      "Width2,Diameter,Height1,Height2,Reinforcing,Plate,Radius,price,area,"
-                     "insulation_area,weight,gauge_used,flange_used,status");
+                     "insulation_area,weight,gauge_used,flange_used,status,warnings");
   const auto header = CsvFields(rows[0]);
   for (std::size_t i = 1; i < rows.size(); ++i)
     EXPECT_EQ(CsvFields(rows[i]).size(), header.size()) << rows[i];
@@ -233,7 +240,8 @@ TEST(PriceCli, BatchAsCsv) {
   EXPECT_EQ(elbow[23], "");
   const auto error = CsvFields(rows[3]);
   EXPECT_EQ(error[0], "3");
-  EXPECT_EQ(error.back(), "error: unknown item type 'Nope'");
+  EXPECT_EQ(error[24], "error: unknown item type 'Nope'");
+  EXPECT_EQ(straight[25], "") << "the shipped price file was found";
 }
 
 } // namespace
