@@ -37,6 +37,8 @@ bool TJobPricer::Open() {
     TPricerSetup setup = setup_;
     if (!setup.CostFile && costsLine_)
       setup.CostFile = costsLine_->front() == '/' ? *costsLine_ : billDir_ + *costsLine_;
+    if (!setup.CostFile && fallback_)
+      setup.CostFile = fallback_;
     if (!pricer_.Open(setup, fatal_))
       return false;
   }

@@ -27,6 +27,10 @@ public:
   // --costs). `opened` must outlive the job.
   TJobPricer(TPricer &opened, std::string billName, std::vector<TJobWriter *> writers);
 
+  // The cost file of a bill without a Costs line when the setup names none
+  // (the bill window's: the calculator's last cost file).
+  void SetFallbackCostFile(std::string path) { fallback_ = std::move(path); }
+
   void CostsLine(int line, std::string_view file) override;
   void Item(const TBillItem &item) override;
   void NotPriced(int line, int code, std::string_view reason) override;
@@ -53,6 +57,7 @@ private:
   std::string billDir_;
   std::vector<TJobWriter *> writers_;
   std::optional<std::string> costsLine_;
+  std::optional<std::string> fallback_;
   std::unique_ptr<TPricer> own_;
   TPricer &pricer_;
   bool open_ = false; // the pricer is open and the writers have begun

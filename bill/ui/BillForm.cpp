@@ -1,0 +1,344 @@
+#include "bill/ui/BillForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "bill/BillSections.h"
+#include "bill/BillTextJob.h"
+#include "bill/ui/JobTableModel.h"
+#include "costs/ui/DuctSyntax.h"
+#include "costs/ui/ScrivelEditor.h"
+#include "costs/ui/SearchDialog.h"
+#include "desktop/ProgramVersion.h"
+
+namespace korvane {
+
+TBillForm::TBillForm(TBillServices services, QWidget *parent)
+    : QMainWindow(parent), services_(std::move(services)), job_(std::make_unique<TJobTable>()) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  BuildWindow();
+  BuildMenus();
+  priceTimer_.setSingleShot(true);
+  priceTimer_.setInterval(kPriceDelayMs);
+  connect(&priceTimer_, &QTimer::timeout, this, &TBillForm::Reprice);
+  connect(editor_, &QsciScintilla::textChanged, this, [this] { priceTimer_.start(); });
+  connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
+  UpdateCaption();
+  priceTimer_.start();
+}
+
+TBillForm::~TBillForm() = default;
+
+TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &path) {
+  auto *form = new TBillForm(services);
+  if (!path.isEmpty() && !form->LoadFile(path)) {
+    form->deleteLater();
+    return nullptr;
+  }
+  form->show();
+  return form;
+}
+
+void TBillForm::BuildWindow() {
+  editor_ = new TScrivelEditor(this);
+  // The bill highlighter replaces the INI colouring the component starts with.
+  editor_->setLexer(new TDuctSyntax(editor_));
+  editor_->SetLineNumbers(true);
+  editor_->markerDefine(QsciScintilla::Circle, kBadLineMark);
+  editor_->setMarkerBackgroundColor(QColor(0xd0, 0x20, 0x20), kBadLineMark);
+  editor_->setMarkerForegroundColor(QColor(0x80, 0, 0), kBadLineMark);
+
+  model_ = new TJobTableModel(this);
+  table_ = new QTableView(this);
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  // Widths from the longest usual text: measuring 100,000 rows would stall.
+  constexpr std::array<int, kJobColumnCount> kWidthChars = {5, 17, 24, 7, 11, 12, 6, 9, 10};
+  const int charWidth = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  for (int c = 0; c < kJobColumnCount; ++c)
+    table_->setColumnWidth(c, (kWidthChars[static_cast<std::size_t>(c)] + 2) * charWidth);
+  connect(table_, &QTableView::clicked, this,
+          [this](const QModelIndex &index) { GoToLine(model_->BillLine(index.row())); });
+
+  notes_ = new QListWidget(this);
+  connect(notes_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem *item) { GoToLine(item->data(Qt::UserRole).toInt()); });
+
+  sheets_ = new QTableWidget(0, 3, this);
+  sheets_->setHorizontalHeaderLabels({tr("Sheet"), tr("Area"), tr("Weight")});
+  sheets_->verticalHeader()->hide();
+  sheets_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  sheets_->horizontalHeader()->setStretchLastSection(true);
+
+  total_ = new QLabel(this);
+  QFont big = total_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.3);
+  big.setBold(true);
+  total_->setFont(big);
+
+  auto *tabs = new QTabWidget(this);
+  tabs->addTab(table_, tr("Priced lines"));
+  tabs->addTab(notes_, tr("Not priced and bad"));
+  tabs->addTab(sheets_, tr("Sheets and insulation"));
+
+  auto *side = new QWidget(this);
+  auto *layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(total_);
+  layout->addWidget(tabs);
+
+  auto *split = new QSplitter(Qt::Horizontal, this);
+  split->addWidget(editor_);
+  split->addWidget(side);
+  split->setStretchFactor(0, 2);
+  split->setStretchFactor(1, 3);
+  setCentralWidget(split);
+  resize(1200, 720);
+}
+
+void TBillForm::BuildMenus() {
+  QMenu *file = menuBar()->addMenu(tr("&File"));
+  file->addAction(tr("&New"), QKeySequence::New, this, &TBillForm::NewClick);
+  file->addAction(tr("&Open..."), QKeySequence::Open, this, &TBillForm::OpenClick);
+  recentMenu_ = file->addMenu(tr("Open &Recent"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &TBillForm::FillRecentMenu);
+  file->addAction(tr("&Save"), QKeySequence::Save, this, &TBillForm::Save);
+  file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &TBillForm::SaveAs);
+  file->addSeparator();
+  file->addAction(tr("Export Quote as &HTML..."), this, &TBillForm::ExportHtmlClick);
+  file->addAction(tr("Export Quote as P&DF..."), this, &TBillForm::ExportPdfClick);
+  file->addAction(tr("&Print Quote..."), QKeySequence::Print, this, &TBillForm::PrintClick);
+  file->addSeparator();
+  file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
+
+  QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+  edit->addAction(tr("&Undo"), QKeySequence::Undo, editor_, &QsciScintilla::undo);
+  edit->addAction(tr("&Redo"), QKeySequence::Redo, editor_, &QsciScintilla::redo);
+  edit->addSeparator();
+  edit->addAction(tr("Cu&t"), QKeySequence::Cut, editor_, &QsciScintilla::cut);
+  edit->addAction(tr("&Copy"), QKeySequence::Copy, editor_, &QsciScintilla::copy);
+  edit->addAction(tr("&Paste"), QKeySequence::Paste, editor_, &QsciScintilla::paste);
+  edit->addAction(tr("Paste &Item"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this,
+                  &TBillForm::PasteItem);
+  edit->addSeparator();
+  edit->addAction(tr("&Find..."), QKeySequence::Find, this, [this] { ShowSearch(false); });
+  edit->addAction(tr("Find &Next"), QKeySequence::FindNext, this, &TBillForm::FindNext);
+  edit->addAction(tr("R&eplace..."), QKeySequence::Replace, this, [this] { ShowSearch(true); });
+
+  QMenu *bill = menuBar()->addMenu(tr("&Bill"));
+  bill->addAction(tr("&Costs..."), this, &TBillForm::CostsClick);
+  bill->addAction(tr("&Price Now"), QKeySequence(Qt::Key_F9), this, &TBillForm::Reprice);
+}
+
+void TBillForm::ShowSearch(bool replace) {
+  const auto mode = replace ? TSearchDialog::TMode::Replace : TSearchDialog::TMode::Find;
+  if (search_ && search_->Mode() != mode)
+    search_->deleteLater();
+  if (!search_ || search_->Mode() != mode) {
+    search_ = new TSearchDialog(mode, this);
+    connect(search_, &TSearchDialog::FindNextClicked, this, &TBillForm::FindNext);
+    connect(search_, &TSearchDialog::ReplaceClicked, this, [this] {
+      editor_->ReplaceAndFind(search_->FindText(), search_->ReplaceText(), search_->Options());
+    });
+    connect(search_, &TSearchDialog::ReplaceAllClicked, this, [this] {
+      editor_->ReplaceAll(search_->FindText(), search_->ReplaceText(), search_->Options());
+    });
+  }
+  if (editor_->hasSelectedText())
+    search_->SetFindText(editor_->selectedText());
+  search_->show();
+  search_->raise();
+}
+
+void TBillForm::FindNext() {
+  if (!search_ || search_->FindText().isEmpty()) {
+    ShowSearch(false);
+    return;
+  }
+  if (!editor_->FindText(search_->FindText(), search_->Options()))
+    QApplication::beep();
+}
+
+void TBillForm::UpdateCaption() {
+  setWindowTitle(BillName() +
+                 (editor_->isModified() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
+                 ProductCaption() + QStringLiteral(" Bill"));
+}
+
+QString TBillForm::BillName() const {
+  return path_.isEmpty() ? tr("Untitled.dct") : QFileInfo(path_).fileName();
+}
+
+QString TBillForm::BillDir() const {
+  return path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath() + '/';
+}
+
+std::string TBillForm::FallbackCostFile() const {
+  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  const QString last = settings.value(QStringLiteral("Settings/LastCostFile")).toString();
+  if (last.isEmpty())
+    return {};
+  // The calculator runs in its own folder, where a relative name starts.
+  return (QFileInfo(last).isRelative() ? services_.ProgramDir + last : last).toStdString();
+}
+
+TBillTextJob TBillForm::PriceRequest() const {
+  TBillTextJob request;
+  request.Setup.ProgramDir = services_.ProgramDir.toStdString();
+  request.Setup.DataDir = services_.SharedDataDir.toStdString();
+  request.Setup.Currency = services_.Currency;
+  if (std::string fallback = FallbackCostFile(); !fallback.empty())
+    request.FallbackCostFile = std::move(fallback);
+  request.BillName = BillName().toStdString();
+  request.BillDir = BillDir().toStdString();
+  return request;
+}
+
+bool TBillForm::PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
+                          std::string &fatal) const {
+  const QByteArray text = editor_->text().toUtf8();
+  return PriceBillText(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                       PriceRequest(), writers, totals, fatal);
+}
+
+void TBillForm::Reprice() {
+  priceTimer_.stop();
+  // The model shows the old rows until the new ones are in place.
+  auto job = std::make_unique<TJobTable>();
+  TJobTotals totals;
+  std::string fatal;
+  if (PriceInto({job.get()}, totals, fatal))
+    summary_ = job->Summary();
+  else
+    summary_ = FailedJobSummary(fatal);
+  model_->SetRows(&job->Rows());
+  job_ = std::move(job);
+  ShowJob();
+}
+
+void TBillForm::ShowJob() {
+  total_->setText(
+      tr("Total %1   (%2)")
+          .arg(QString::fromStdString(summary_.Total), QString::fromStdString(summary_.Counts)));
+  statusBar()->showMessage(QString::fromStdString(summary_.Status));
+
+  notes_->clear();
+  for (const TJobNote &note : summary_.Notes) {
+    auto *item = new QListWidgetItem(QString::fromStdString(note.Text), notes_);
+    item->setData(Qt::UserRole, note.Line);
+    if (note.Bad)
+      item->setForeground(QColor(0xb0, 0, 0));
+  }
+
+  sheets_->setRowCount(0);
+  const auto addRows = [this](const std::vector<TJobListRow> &rows) {
+    for (const TJobListRow &row : rows) {
+      const int r = sheets_->rowCount();
+      sheets_->insertRow(r);
+      for (int c = 0; c < 3; ++c) {
+        auto *cell = new QTableWidgetItem(QString::fromStdString(row[static_cast<std::size_t>(c)]));
+        cell->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                      : Qt::AlignRight | Qt::AlignVCenter);
+        sheets_->setItem(r, c, cell);
+      }
+    }
+  };
+  addRows(summary_.Sheets);
+  addRows(summary_.Insulation);
+  MarkBadLines();
+}
+
+void TBillForm::MarkBadLines() {
+  editor_->markerDeleteAll(kBadLineMark);
+  for (const TJobNote &note : summary_.Notes) {
+    if (note.Bad && note.Line > 0)
+      editor_->markerAdd(note.Line - 1, kBadLineMark);
+  }
+}
+
+void TBillForm::GoToLine(int line) {
+  if (line <= 0)
+    return;
+  editor_->setCursorPosition(line - 1, 0);
+  editor_->ensureLineVisible(line - 1);
+  editor_->setFocus();
+}
+
+void TBillForm::PasteItem() {
+  const std::string entry =
+      PastedEntryText(QApplication::clipboard()->text().toUtf8().toStdString());
+  if (entry.empty())
+    return;
+  const std::vector<std::string> lines = BillLines();
+  const std::vector<std::string_view> views(lines.begin(), lines.end());
+  int caretLine = 0;
+  int caretIndex = 0;
+  editor_->getCursorPosition(&caretLine, &caretIndex);
+  const int at = SectionEndLine(views, caretLine);
+  QString text = QString::fromStdString(entry);
+  if (at >= editor_->lines() || (at == editor_->lines() - 1 && editor_->text(at).isEmpty())) {
+    // At the end: the last line may lack its line end.
+    const int last = editor_->lines() - 1;
+    const QString lastText = editor_->text(last);
+    if (!lastText.isEmpty() && !lastText.endsWith('\n'))
+      text.prepend('\n');
+    editor_->setCursorPosition(last, static_cast<int>(lastText.size()));
+  } else {
+    editor_->setCursorPosition(at, 0);
+  }
+  editor_->insert(text);
+  GoToLine(at + 1);
+}
+
+std::vector<std::string> TBillForm::BillLines() const {
+  const QByteArray text = editor_->text().toUtf8();
+  return SplitBillLines(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+void TBillForm::SetBillLines(std::vector<std::string> lines) {
+  std::string text;
+  for (const std::string &line : lines)
+    text += line + '\n';
+  // One undo step, so the user can take the insertion back.
+  editor_->beginUndoAction();
+  editor_->selectAll();
+  editor_->replaceSelectedText(QString::fromStdString(text));
+  editor_->endUndoAction();
+}
+
+void TBillForm::SetBillModified(bool modified) {
+  editor_->setModified(modified);
+  UpdateCaption();
+}
+
+void TBillForm::closeEvent(QCloseEvent *event) {
+  if (!ConfirmDiscard()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+} // namespace korvane

@@ -1,0 +1,134 @@
+#pragma once
+// The bill window: the bill's text in the editor component, coloured by the
+// bill highlighter, priced again a moment after every edit, with the priced
+// lines, the lines left out, the sheet list and the total beside it. Each
+// open bill has a window of its own; it deletes itself when closed.
+#include <QMainWindow>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+#include "bill/BillTextJob.h"
+#include "bill/JobTable.h"
+#include "bill/ui/BillServices.h"
+#include "costs/BillInsertion.h"
+#include "costs/CostRec.h"
+#include "costs/SpiralPriceTable.h"
+
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTableView;
+class QTableWidget;
+
+namespace korvane {
+
+class TJobTableModel;
+class TPricesDlg;
+class TScrivelEditor;
+class TSearchDialog;
+
+class TBillForm : public QMainWindow, public TBillHost {
+  Q_OBJECT
+public:
+  // The pause after a keystroke before the bill is priced again.
+  static constexpr int kPriceDelayMs = 150;
+  static constexpr int kBadLineMark = 11;
+  static constexpr int kRecentCount = 8;
+
+  explicit TBillForm(TBillServices services, QWidget *parent = nullptr);
+  ~TBillForm() override;
+
+  // A new window, shown, on the bill at `path` (empty for a new bill).
+  // Null when the file could not be read (the user was told).
+  static TBillForm *OpenWindow(const TBillServices &services, const QString &path = QString());
+
+  TScrivelEditor *Editor() const { return editor_; }
+  QTableView *Table() const { return table_; }
+  TJobTableModel *TableModel() const { return model_; }
+  QListWidget *Notes() const { return notes_; }
+  QTableWidget *Sheets() const { return sheets_; }
+  QLabel *TotalLabel() const { return total_; }
+  const TJobTable &Job() const { return *job_; }
+  const TJobSummary &Summary() const { return summary_; }
+  const QString &Path() const { return path_; }
+  bool PricePending() const { return priceTimer_.isActive(); }
+
+  // Reads a bill into this window; false (told) when it cannot be read.
+  bool LoadFile(const QString &path);
+  bool Save();
+  bool SaveAs();
+  // Writes the text to `path` atomically and makes it this window's file.
+  bool SaveTo(const QString &path);
+  // True when there is nothing unsaved, or the user chose to save or drop it.
+  bool ConfirmDiscard();
+
+  void NewClick();
+  void OpenClick();
+  void Reprice();
+  void CostsClick();
+  void PasteItem();
+  // Puts the caret at the start of a 1-based bill line.
+  void GoToLine(int line);
+
+  bool ExportHtml(const QString &path);
+  bool ExportPdf(const QString &path);
+  void ExportHtmlClick();
+  void ExportPdfClick();
+  void PrintClick();
+
+  QStringList RecentFiles() const;
+
+  // TBillHost: the cost editor's Insert works on this bill.
+  std::vector<std::string> BillLines() const override;
+  void SetBillLines(std::vector<std::string> lines) override;
+  void SetBillModified(bool modified) override;
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void BuildWindow();
+  void BuildMenus();
+  void ShowSearch(bool replace);
+  void FindNext();
+  void UpdateCaption();
+  void ShowJob();
+  void MarkBadLines();
+  void AddRecent(const QString &path);
+  void FillRecentMenu();
+  QString BillName() const;
+  QString BillDir() const;
+  std::string FallbackCostFile() const;
+  TBillTextJob PriceRequest() const;
+  bool PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
+                 std::string &fatal) const;
+  QString AskExportPath(const QString &title, const QString &filter, const QString &suffix);
+  TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
+  bool LayoutOn(QPagedPaintDevice &device);
+
+  TBillServices services_;
+  TScrivelEditor *editor_ = nullptr;
+  QTableView *table_ = nullptr;
+  TJobTableModel *model_ = nullptr;
+  QListWidget *notes_ = nullptr;
+  QTableWidget *sheets_ = nullptr;
+  QLabel *total_ = nullptr;
+  QMenu *recentMenu_ = nullptr;
+  QPointer<TSearchDialog> search_;
+  QTimer priceTimer_;
+  std::unique_ptr<TJobTable> job_;
+  TJobSummary summary_;
+  QString path_;
+
+  // The cost editor's world: the bill's own cost file, not the calculator's.
+  TCostRec costs_{};
+  std::string costFileName_;
+  TSpiralPriceTable spiralPrices_{};
+  std::unique_ptr<TMessageSink> costsSink_;
+  QTemporaryDir scratch_;
+};
+
+} // namespace korvane

@@ -1,0 +1,264 @@
+// The bill window's files: open, save, recent files, the quote's export and
+// print, and the cost editor.
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSettings>
+
+#include "base/FileIO.h"
+#include "bill/BillTextJob.h"
+#include "bill/JobHtmlWriter.h"
+#include "bill/ui/BillForm.h"
+#include "bill/ui/QuotePrint.h"
+#include "costs/BillLexer.h"
+#include "costs/CostFile.h"
+#include "costs/FittingsFiles.h"
+#include "costs/ui/DuctSyntax.h"
+#include "costs/ui/PricesDlg.h"
+#include "costs/ui/ScrivelEditor.h"
+
+namespace korvane {
+
+namespace {
+
+const QString kRecentKey = QStringLiteral("BillForm/RecentFiles");
+
+// Hands the cost editor's messages to the window's message boxes.
+class TServiceSink : public TMessageSink {
+public:
+  TServiceSink(const TBillServices &services, QWidget *parent)
+      : services_(services), parent_(parent) {}
+  TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
+    return services_.Message(parent_, kind, buttons, text);
+  }
+
+private:
+  const TBillServices &services_;
+  QWidget *parent_;
+};
+
+} // namespace
+
+TMsgResult TBillForm::Tell(TMsgKind kind, TMsgButtons buttons, const QString &text) {
+  return services_.Message(this, kind, buttons, text.toStdString());
+}
+
+bool TBillForm::LoadFile(const QString &path) {
+  std::string bytes;
+  std::string error;
+  if (!ReadFileBytes(path.toStdString(), bytes, &error, TBillLexer::kMaxBillBytes)) {
+    Tell(TMsgKind::Error, TMsgButtons::Ok,
+         tr("Cannot open %1: %2").arg(path, QString::fromStdString(error)));
+    return false;
+  }
+  // Any bytes load: what is no UTF-8 shows as replacement characters.
+  editor_->SetFileText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  editor_->setModified(false);
+  path_ = QFileInfo(path).absoluteFilePath();
+  AddRecent(path_);
+  UpdateCaption();
+  priceTimer_.start();
+  return true;
+}
+
+bool TBillForm::Save() {
+  return path_.isEmpty() ? SaveAs() : SaveTo(path_);
+}
+
+bool TBillForm::SaveAs() {
+  TFileDialogRequest request{tr("Save Bill As"), TDuctSyntax::FileFilter(), QStringLiteral("dct"),
+                             path_.isEmpty() ? BillName() : path_};
+  const QString chosen = DialogsOr(services_.Dialogs).SaveFileName(this, request);
+  return !chosen.isEmpty() && SaveTo(chosen);
+}
+
+bool TBillForm::SaveTo(const QString &path) {
+  const QByteArray bytes = editor_->text().toUtf8();
+  std::string error;
+  if (!AtomicWriteFile(path.toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       &error)) {
+    Tell(TMsgKind::Error, TMsgButtons::Ok,
+         tr("Cannot save %1: %2").arg(path, QString::fromStdString(error)));
+    return false;
+  }
+  const bool renamed = QFileInfo(path).absoluteFilePath() != path_;
+  path_ = QFileInfo(path).absoluteFilePath();
+  editor_->setModified(false);
+  AddRecent(path_);
+  UpdateCaption();
+  if (renamed)
+    Reprice(); // a Costs line resolves against the new folder
+  return true;
+}
+
+bool TBillForm::ConfirmDiscard() {
+  if (!editor_->isModified())
+    return true;
+  switch (Tell(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
+               tr("Save changes to %1?").arg(BillName()))) {
+  case TMsgResult::Yes:
+    return Save();
+  case TMsgResult::No:
+    return true;
+  default:
+    return false;
+  }
+}
+
+void TBillForm::NewClick() {
+  OpenWindow(services_);
+}
+
+void TBillForm::OpenClick() {
+  TFileDialogRequest request{tr("Open Bill"), TDuctSyntax::FileFilter(), QStringLiteral("dct"),
+                             BillDir()};
+  const QString chosen = DialogsOr(services_.Dialogs).OpenFileName(this, request);
+  if (chosen.isEmpty())
+    return;
+  // An empty, untouched window takes the bill; otherwise it gets its own.
+  if (path_.isEmpty() && !editor_->isModified() && editor_->text().isEmpty())
+    LoadFile(chosen);
+  else
+    OpenWindow(services_, chosen);
+}
+
+QStringList TBillForm::RecentFiles() const {
+  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  return settings.value(kRecentKey).toStringList();
+}
+
+void TBillForm::AddRecent(const QString &path) {
+  QStringList recent = RecentFiles();
+  recent.removeAll(path);
+  recent.prepend(path);
+  while (recent.size() > kRecentCount)
+    recent.removeLast();
+  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  settings.setValue(kRecentKey, recent);
+}
+
+void TBillForm::FillRecentMenu() {
+  recentMenu_->clear();
+  for (const QString &path : RecentFiles())
+    recentMenu_->addAction(QDir::toNativeSeparators(path), this, [this, path] {
+      if (path_ == path)
+        return;
+      OpenWindow(services_, path);
+    });
+  recentMenu_->setEnabled(!recentMenu_->isEmpty());
+}
+
+bool TBillForm::ExportHtml(const QString &path) {
+  Reprice();
+  TJobHtmlWriter html(path.toStdString());
+  TJobTotals totals;
+  std::string fatal;
+  if (!PriceInto({&html}, totals, fatal)) {
+    Tell(TMsgKind::Error, TMsgButtons::Ok, tr("Cannot export the quote: %1").arg(fatal.c_str()));
+    return false;
+  }
+  return true;
+}
+
+bool TBillForm::LayoutOn(QPagedPaintDevice &device) {
+  QPainter painter;
+  if (!painter.begin(&device))
+    return false;
+  TPagedDeviceSurface surface(device, painter);
+  TQuoteLayout layout;
+  const TQuoteContent content{
+      BillName(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat), *job_,
+      summary_};
+  const bool ok = LayoutQuote(surface, content, layout);
+  return painter.end() && ok;
+}
+
+bool TBillForm::ExportPdf(const QString &path) {
+  Reprice();
+  // Drawn in memory first, so a failed export never leaves half a file.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  bool laid = false;
+  {
+    QPdfWriter writer(&buffer);
+    writer.setTitle(BillName());
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    laid = LayoutOn(writer);
+  }
+  std::string error = "the page could not be drawn";
+  if (!laid || !AtomicWriteFile(path.toStdString(),
+                                std::string_view(buffer.data().constData(),
+                                                 static_cast<std::size_t>(buffer.data().size())),
+                                &error)) {
+    Tell(TMsgKind::Error, TMsgButtons::Ok,
+         tr("Cannot export the quote: %1").arg(QString::fromStdString(error)));
+    return false;
+  }
+  return true;
+}
+
+QString TBillForm::AskExportPath(const QString &title, const QString &filter,
+                                 const QString &suffix) {
+  const QString proposed = BillDir() + QFileInfo(BillName()).completeBaseName() + '.' + suffix;
+  return DialogsOr(services_.Dialogs).SaveFileName(this, {title, filter, suffix, proposed});
+}
+
+void TBillForm::ExportHtmlClick() {
+  const QString path =
+      AskExportPath(tr("Export Quote as HTML"), tr("Web pages (*.html)"), QStringLiteral("html"));
+  if (!path.isEmpty())
+    ExportHtml(path);
+}
+
+void TBillForm::ExportPdfClick() {
+  const QString path =
+      AskExportPath(tr("Export Quote as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+  if (!path.isEmpty())
+    ExportPdf(path);
+}
+
+void TBillForm::PrintClick() {
+  Reprice();
+  const std::unique_ptr<QPagedPaintDevice> printer = services_.Printer(this, BillName());
+  if (!printer)
+    return;
+  if (!LayoutOn(*printer))
+    Tell(TMsgKind::Error, TMsgButtons::Ok, tr("Error printing the quote"));
+}
+
+void TBillForm::CostsClick() {
+  Reprice();
+  // The cost file the bill prices with: its Costs line, else the last one.
+  costFileName_ = job_->Info().CostFile.empty() ? FallbackCostFile() : job_->Info().CostFile;
+  if (!costsSink_)
+    costsSink_ = std::make_unique<TServiceSink>(services_, this);
+  costs_ = DefaultCosts();
+  if (!costFileName_.empty() && FileExists(costFileName_))
+    LoadCostFile(costFileName_, costs_, *costsSink_);
+  const std::string dataDir = services_.SharedDataDir.toStdString();
+  bool ended = false;
+  ReadFittingsIni(spiralPrices_, dataDir, *costsSink_, [&ended] { ended = true; });
+  if (ended)
+    return;
+  TPricesWorld world{costs_,      costFileName_, spiralPrices_,
+                     *costsSink_, [] {},         services_.ProgramDir.toStdString(),
+                     dataDir};
+  TPricesServices prices = TPricesServices::Desktop();
+  prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
+  TPricesDlg dialog(std::move(world), std::move(prices), this);
+  // Here there is a bill for Insert to write into.
+  dialog.SetBillHost(this);
+  dialog.InsertBtn()->setEnabled(true);
+  if (services_.ExecCosts(dialog) == kPricesOk)
+    Reprice();
+}
+
+} // namespace korvane

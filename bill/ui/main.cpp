@@ -1,0 +1,26 @@
+// korvane-bill: the bill window. Every bill named on the command line opens
+// in a window of its own; with none, one window on a new bill.
+#include <QApplication>
+#include <QIcon>
+
+#include "bill/ui/BillForm.h"
+
+using namespace korvane;
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Korvane"));
+  QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
+  QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvane-bill")));
+
+  const TBillServices services = TBillServices::Desktop(QApplication::applicationDirPath());
+  QStringList paths = QApplication::arguments();
+  paths.removeFirst();
+  int opened = 0;
+  for (const QString &path : paths)
+    opened += TBillForm::OpenWindow(services, path) != nullptr;
+  if (opened == 0)
+    TBillForm::OpenWindow(services);
+  return app.exec();
+}

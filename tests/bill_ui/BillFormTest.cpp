@@ -1,0 +1,257 @@
+// The bill window as a user works it: the example job and its totals, typing
+// and seeing the price follow, bad lines that say why and take the caret
+// there, the cost editor's Insert, saving that never loses the old file, and
+// the exported quote.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+#include "base/FileIO.h"
+#include "bill/BillTextJob.h"
+#include "bill/JobHtmlWriter.h"
+#include "bill/ui/JobTableModel.h"
+#include "costs/ui/ScrivelEditor.h"
+#include "tests/bill_ui/BillWorld.h"
+#include "tests/support/UiTest.h"
+
+namespace korvane::test {
+namespace {
+
+class BillFormTest : public TUiTest {
+protected:
+  void SetUp() override {
+    TUiTest::SetUp();
+    // A bill without a Costs line prices with the calculator's last cost file.
+    QSettings settings(File("korvane.conf"), QSettings::IniFormat);
+    settings.setValue("Settings/LastCostFile", kStage + "/Data Files/Default.cst");
+  }
+  void TearDown() override {
+    std::vector<QPointer<TBillForm>> forms;
+    for (QWidget *w : QApplication::topLevelWidgets())
+      if (auto *form = qobject_cast<TBillForm *>(w))
+        forms.emplace_back(form);
+    for (const QPointer<TBillForm> &form : forms)
+      delete form.data();
+    SetWriteFaultHook(nullptr);
+    TUiTest::TearDown();
+  }
+
+  TBillForm *Open(const QString &text = QString()) {
+    auto *form = new TBillForm(world.Services(File("korvane.conf")));
+    if (!text.isEmpty())
+      form->Editor()->setText(text);
+    form->Reprice();
+    return form;
+  }
+
+  static QString Cell(TBillForm &form, int row, TJobColumn column) {
+    return form.TableModel()->index(row, int(column)).data().toString();
+  }
+
+  static int CaretLine(TBillForm &form) {
+    int line = 0, index = 0;
+    form.Editor()->getCursorPosition(&line, &index);
+    return line;
+  }
+
+  TBillWorld world;
+};
+
+TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
+  TBillForm *form = Open();
+  ASSERT_TRUE(form->LoadFile(kExampleBill));
+  EXPECT_FALSE(form->Editor()->isModified());
+  form->Reprice();
+  EXPECT_EQ(form->TableModel()->rowCount(), 28);
+  EXPECT_EQ(form->Summary().Total, "R42,454.31");
+  EXPECT_TRUE(form->TotalLabel()->text().contains("R42,454.31"));
+  EXPECT_EQ(form->statusBar()->currentMessage(),
+            "Total R42,454.31   28 priced, 0 not priced, 0 bad");
+  EXPECT_EQ(form->Sheets()->rowCount(),
+            int(form->Summary().Sheets.size() + form->Summary().Insulation.size()));
+  EXPECT_EQ(form->RecentFiles().value(0), QFileInfo(kExampleBill).absoluteFilePath());
+
+  ShowActive(*form);
+  form->Editor()->setFocus();
+  const int last = form->Editor()->lines() - 1;
+  form->Editor()->setCursorPosition(last, form->Editor()->text(last).size());
+  for (const char *typed : {"", "Nipple", " 500 2"}) {
+    if (*typed)
+      Type(typed);
+    if (std::string_view(typed) != " 500 2")
+      Key(Qt::Key_Return);
+  }
+  EXPECT_TRUE(form->Editor()->isModified());
+  EXPECT_TRUE(form->windowTitle().startsWith("level2-office.dct*"));
+  EXPECT_TRUE(form->PricePending()); // priced once the typing pauses
+  form->Reprice();
+  ASSERT_EQ(form->TableModel()->rowCount(), 29);
+  EXPECT_EQ(Cell(*form, 28, TJobColumn::Item), "Nipple");
+  EXPECT_EQ(Cell(*form, 28, TJobColumn::Number), "2");
+  EXPECT_EQ(Cell(*form, 28, TJobColumn::Line).toInt(), form->Editor()->lines());
+  EXPECT_GT(form->Job().Rows().size(), 28u);
+  EXPECT_NE(form->Summary().Total, "R42,454.31");
+  EXPECT_EQ(form->Summary().Counts, "29 priced, 0 not priced, 0 bad");
+}
+
+TEST_F(BillFormTest, BadLineSaysWhyAndTakesTheCaretThere) {
+  TBillForm *form = Open("Nipple\n 500 1\n 500 0\nShoe\n 600 500 1\nElbow\n 500 750 90 3\n");
+  ShowActive(*form);
+  QListWidget *notes = form->Notes();
+  ASSERT_EQ(notes->count(), 2);
+  EXPECT_TRUE(notes->item(0)->text().contains("line 3: ") &&
+              notes->item(0)->text().contains("number off '0'"))
+      << notes->item(0)->text().toStdString();
+  EXPECT_TRUE(notes->item(1)->text().startsWith("line 5: not priced: Shoe"));
+  const unsigned badMark = 1u << TBillForm::kBadLineMark;
+  EXPECT_TRUE(form->Editor()->markersAtLine(2) & badMark);
+  EXPECT_FALSE(form->Editor()->markersAtLine(4) & badMark); // not priced is not bad
+  EXPECT_FALSE(form->Editor()->markersAtLine(1) & badMark);
+
+  notes->scrollToItem(notes->item(0));
+  QTest::mouseClick(notes->viewport(), Qt::LeftButton, {},
+                    notes->visualItemRect(notes->item(0)).center());
+  EXPECT_EQ(CaretLine(*form), 2);
+
+  // Clicking a priced row goes to its bill line too.
+  QTableView *table = form->Table();
+  form->GoToLine(1);
+  const QModelIndex elbow = form->TableModel()->index(1, int(TJobColumn::Amount));
+  ASSERT_TRUE(elbow.data().isValid());
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(elbow).center());
+  EXPECT_EQ(CaretLine(*form), 6);
+
+  // Fixing the line takes the mark away.
+  form->Editor()->setSelection(2, 5, 2, 6);
+  form->Editor()->replaceSelectedText("4");
+  form->Reprice();
+  EXPECT_FALSE(form->Editor()->markersAtLine(2) & badMark);
+  EXPECT_EQ(form->Summary().Counts, "3 priced, 1 not priced, 0 bad");
+}
+
+TEST_F(BillFormTest, InsertWritesTheCostsLineAndMarksTheBillModified) {
+  const QString shop = File("shop.cst");
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", shop));
+  QSettings(File("korvane.conf"), QSettings::IniFormat).setValue("Settings/LastCostFile", shop);
+  TBillForm *form = Open("; job\nNipple\n 500 1\n");
+  form->Editor()->setModified(false);
+  bool insertEnabled = false;
+  world.costs = [&](TPricesDlg &dialog) {
+    insertEnabled = dialog.InsertBtn()->isEnabled();
+    dialog.InsertClick();
+    return dialog.result();
+  };
+  form->CostsClick();
+  EXPECT_TRUE(insertEnabled);
+  EXPECT_TRUE(world.said.empty()) << world.said.front();
+  const QStringList lines = form->Editor()->text().split('\n');
+  EXPECT_TRUE(lines.contains("Costs = " + shop)) << form->Editor()->text().toStdString();
+  EXPECT_TRUE(lines.contains("Nipple"));
+  EXPECT_TRUE(form->Editor()->isModified());
+  EXPECT_EQ(form->Job().Info().CostFile, shop.toStdString()); // OK priced it again
+  form->Editor()->undo();
+  EXPECT_FALSE(form->Editor()->text().contains("Costs ="));
+}
+
+bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
+  return false;
+}
+
+TEST_F(BillFormTest, SaveNeverLosesTheOldFile) {
+  const QString path = File("job.dct");
+  TBillForm *form = Open("Nipple\n 500 1\n");
+  world.dialogs->answer = path;
+  ASSERT_TRUE(form->Save()); // a new bill asks for its name
+  EXPECT_EQ(ReadAll(path), "Nipple\n 500 1\n");
+  EXPECT_FALSE(form->Editor()->isModified());
+
+  form->Editor()->append("Nipple\n 600 1\n");
+  SetWriteFaultHook(FailEveryWrite);
+  EXPECT_FALSE(form->Save());
+  SetWriteFaultHook(nullptr);
+  EXPECT_EQ(ReadAll(path), "Nipple\n 500 1\n");
+  EXPECT_TRUE(form->Editor()->isModified());
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_EQ(world.said[0].rfind("Cannot save ", 0), 0u);
+
+  // Closing asks first; Cancel keeps the window, No lets it go unsaved.
+  QPointer<TBillForm> alive(form);
+  world.answer = TMsgResult::Cancel;
+  EXPECT_FALSE(form->close());
+  world.answer = TMsgResult::No;
+  EXPECT_TRUE(form->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_EQ(ReadAll(path), "Nipple\n 500 1\n");
+
+  // Each bill named opens a window of its own.
+  WriteAll(File("b.dct"), "Elbow\n 500 750 90 1\n");
+  EXPECT_NE(TBillForm::OpenWindow(world.Services(File("korvane.conf")), path), nullptr);
+  EXPECT_NE(TBillForm::OpenWindow(world.Services(File("korvane.conf")), File("b.dct")), nullptr);
+  EXPECT_EQ(TBillForm::OpenWindow(world.Services(File("korvane.conf")), File("none.dct")), nullptr);
+  int windows = 0;
+  for (QWidget *w : QApplication::topLevelWidgets())
+    windows += qobject_cast<TBillForm *>(w) && w->isVisible();
+  EXPECT_EQ(windows, 2);
+}
+
+TEST_F(BillFormTest, PasteItemGoesToTheEndOfTheSection) {
+  TBillForm *form = Open("GlobalSettings (Erection=Include)\nNipple\n 500 1\n\n"
+                         "GlobalSettings\nElbow\n 500 750 90 1\n");
+  QApplication::clipboard()->setText("Nipple (Brackets=Include)\r\n\t-\t630  3\r\n");
+  form->Editor()->setCursorPosition(1, 0);
+  form->PasteItem();
+  EXPECT_EQ(form->Editor()->text(),
+            "GlobalSettings (Erection=Include)\nNipple\n 500 1\nNipple (Brackets=Include)\n"
+            "\t-\t630  3\n\nGlobalSettings\nElbow\n 500 750 90 1\n");
+  form->Editor()->setCursorPosition(7, 0);
+  form->PasteItem();
+  EXPECT_TRUE(form->Editor()->text().endsWith("90 1\nNipple (Brackets=Include)\n\t-\t630  3\n"));
+  form->Reprice();
+  EXPECT_EQ(form->Summary().Counts, "4 priced, 0 not priced, 0 bad");
+}
+
+TEST_F(BillFormTest, ExportWritesTheCoresQuoteAndAPdf) {
+  TBillForm *form = Open();
+  ASSERT_TRUE(form->LoadFile(kExampleBill));
+  ASSERT_TRUE(form->ExportHtml(File("quote.html")));
+
+  TBillTextJob job;
+  job.Setup.ProgramDir = (kStage + "/Korvane/").toStdString();
+  job.Setup.DataDir = (kStage + "/Common Files/").toStdString();
+  job.Setup.Currency.symbol = "R";
+  job.BillName = "level2-office.dct";
+  job.BillDir = (kStage + "/Data Files/").toStdString();
+  TJobHtmlWriter html(File("core.html").toStdString());
+  TJobTotals totals;
+  std::string fatal;
+  const QByteArray bill = ReadAll(kExampleBill);
+  ASSERT_TRUE(PriceBillText(bill.toStdString(), job, {&html}, totals, fatal)) << fatal;
+  const QByteArray page = ReadAll(File("quote.html"));
+  EXPECT_EQ(page, ReadAll(File("core.html")));
+  EXPECT_TRUE(page.contains("42,454.31"));
+
+  ASSERT_TRUE(form->ExportPdf(File("quote.pdf")));
+  EXPECT_TRUE(ReadAll(File("quote.pdf")).startsWith("%PDF-"));
+  // A PDF that cannot be written leaves the old one.
+  SetWriteFaultHook(FailEveryWrite);
+  EXPECT_FALSE(form->ExportPdf(File("quote.pdf")));
+  SetWriteFaultHook(nullptr);
+  EXPECT_TRUE(ReadAll(File("quote.pdf")).startsWith("%PDF-"));
+
+  world.printTo = File("printed.pdf");
+  form->PrintClick();
+  EXPECT_TRUE(ReadAll(File("printed.pdf")).startsWith("%PDF-"));
+}
+
+} // namespace
+} // namespace korvane::test

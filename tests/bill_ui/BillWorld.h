@@ -1,0 +1,55 @@
+#pragma once
+// A bill window over the staged data, whose dialogs answer as the test says
+// and whose message boxes are recorded.
+#include <QPdfWriter>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bill/ui/BillForm.h"
+#include "costs/ui/PricesDlg.h"
+
+namespace korvane::test {
+
+inline const QString kStage = QStringLiteral(KORVANE_STAGE_DIR);
+inline const QString kExampleBill = kStage + "/Data Files/level2-office.dct";
+
+// Every file dialog answers with the same name ("" cancels).
+class TAnsweringDialogs : public TDesktopDialogs {
+public:
+  QString answer;
+  QString OpenFileName(QWidget *, const TFileDialogRequest &) override { return answer; }
+  QString SaveFileName(QWidget *, const TFileDialogRequest &) override { return answer; }
+  bool PrintSetup(QWidget *, QPrinter &) override { return false; }
+  QColor Colour(QWidget *, const QColor &) override { return {}; }
+};
+
+struct TBillWorld {
+  std::shared_ptr<TAnsweringDialogs> dialogs = std::make_shared<TAnsweringDialogs>();
+  std::vector<std::string> said;
+  TMsgResult answer = TMsgResult::Ok;
+  QString printTo; // the PDF the printer writes
+  std::function<int(TPricesDlg &)> costs = [](TPricesDlg &) { return kPricesCancel; };
+
+  TBillServices Services(const QString &settingsFile) {
+    TBillServices s;
+    s.ProgramDir = kStage + "/Korvane/";
+    s.SharedDataDir = kStage + "/Common Files/";
+    s.SettingsFile = settingsFile;
+    s.Currency.symbol = "R";
+    s.Dialogs = dialogs.get();
+    s.Message = [this](QWidget *, TMsgKind, TMsgButtons, const std::string &text) {
+      said.push_back(text);
+      return answer;
+    };
+    s.Printer = [this](QWidget *, const QString &) -> std::unique_ptr<QPagedPaintDevice> {
+      return printTo.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(printTo);
+    };
+    s.ExecCosts = [this](TPricesDlg &dialog) { return costs(dialog); };
+    return s;
+  }
+};
+
+} // namespace korvane::test

@@ -1,0 +1,96 @@
+// The printed quote on PDF: a long job runs over pages, each page starts
+// with the table's heading above its rows, nothing runs into the footer,
+// and the pages are numbered "n of N".
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+
+#include <map>
+
+#include "bill/BillTextJob.h"
+#include "bill/ui/QuotePrint.h"
+#include "tests/bill_ui/BillWorld.h"
+#include "tests/support/UiTest.h"
+
+namespace korvane::test {
+namespace {
+
+using TKind = TQuoteText::TKind;
+
+class QuotePrintTest : public TUiTest {
+protected:
+  // Prices `bill`, lays its quote out on an A4 PDF and keeps the PDF's bytes.
+  TQuoteLayout Print(const std::string &bill, QByteArray &pdf) {
+    TBillTextJob job;
+    job.Setup.ProgramDir = (kStage + "/Korvane/").toStdString();
+    job.Setup.DataDir = (kStage + "/Common Files/").toStdString();
+    job.FallbackCostFile = (kStage + "/Data Files/Default.cst").toStdString();
+    TJobTable table;
+    TJobTotals totals;
+    std::string fatal;
+    EXPECT_TRUE(PriceBillText(bill, job, {&table}, totals, fatal)) << fatal;
+    TQuoteLayout layout;
+    {
+      QPdfWriter writer(File("quote.pdf"));
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      writer.setResolution(300);
+      QPainter painter(&writer);
+      TPagedDeviceSurface surface(writer, painter);
+      EXPECT_TRUE(LayoutQuote(surface, {"job.dct", "1/2/2025", table, table.Summary()}, layout));
+    }
+    pdf = ReadAll(File("quote.pdf"));
+    return layout;
+  }
+};
+
+TEST_F(QuotePrintTest, LongJobRepeatsTheHeadingOnEveryPage) {
+  std::string bill = "Nipple\n";
+  for (int i = 0; i < 150; ++i)
+    bill += " " + std::to_string(100 + 10 * (i % 40)) + " 1\n";
+  bill += "Shoe\n 600 500 1\n";
+  QByteArray pdf;
+  const TQuoteLayout layout = Print(bill, pdf);
+  ASSERT_GE(layout.Pages, 3);
+  EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), layout.Pages);
+
+  std::map<int, int> headingY, firstCellY, cells, numbers;
+  std::map<int, QString> pageNumber;
+  for (const TQuoteText &t : layout.Texts) {
+    if (t.Kind == TKind::Heading && t.Column == 0)
+      headingY.emplace(t.Page, t.Y);
+    if (t.Kind == TKind::Cell && t.Column == 0) {
+      firstCellY.emplace(t.Page, t.Y);
+      ++cells[t.Page];
+    }
+    if (t.Kind == TKind::PageNumber)
+      pageNumber[t.Page] = t.Text;
+    else
+      EXPECT_LE(t.Y, layout.Bottom) << t.Text.toStdString();
+  }
+  int rows = 0;
+  for (int page = 0; page < layout.Pages; ++page) {
+    EXPECT_EQ(pageNumber[page], QString("Page %1 of %2").arg(page + 1).arg(layout.Pages));
+    rows += cells[page];
+    if (!cells[page])
+      continue;
+    ASSERT_TRUE(headingY.count(page)) << page;
+    EXPECT_LT(headingY[page], firstCellY[page]) << page;
+  }
+  EXPECT_EQ(rows, 150);
+  // The title is on the first page; the total and the left-out line on the last.
+  EXPECT_EQ(layout.Texts.front().Kind, TKind::Title);
+  EXPECT_EQ(layout.Texts.front().Text, "Quote: job.dct");
+  const auto last = [&](TKind kind) {
+    for (auto t = layout.Texts.rbegin(); t != layout.Texts.rend(); ++t)
+      if (t->Kind == kind)
+        return *t;
+    return TQuoteText{kind, 0, 0, 0, -1, QString()};
+  };
+  EXPECT_TRUE(last(TKind::Total).Text.startsWith("Total price: "));
+  EXPECT_EQ(last(TKind::Total).Page, layout.Pages - 1);
+  EXPECT_TRUE(last(TKind::Note).Text.startsWith("line 153: not priced: Shoe"));
+}
+
+} // namespace
+} // namespace korvane::test
