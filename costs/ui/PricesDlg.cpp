@@ -13,9 +13,9 @@
 
 #include <cerrno>
 
+#include "costs/CostFields.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
-#include "costs/CostFields.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/RefDatePicker.h"
 #include "costs/ui/ScrivelForm.h"

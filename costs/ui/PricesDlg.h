@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "base/MessageSink.h"
+#include "costs/BillInsertion.h"
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceTable.h"
-#include "costs/BillInsertion.h"
 #include "costs/ui/SpiralPriceListPrint.h"
 #include "desktop/DesktopDialogs.h"
 

@@ -13,9 +13,9 @@
 
 #include "base/MessageSink.h"
 #include "costs/CostRec.h"
+#include "costs/SpiralPriceListText.h"
 #include "costs/SpiralPriceTable.h"
 #include "costs/ui/PageSurface.h"
-#include "costs/SpiralPriceListText.h"
 
 class QPagedPaintDevice;
 
