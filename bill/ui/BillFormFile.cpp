@@ -19,6 +19,7 @@
 #include "costs/BillLexer.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
+#include "costs/MakerFolders.h"
 #include "costs/ui/DuctSyntax.h"
 #include "costs/ui/PricesDlg.h"
 #include "costs/ui/ScrivelEditor.h"
@@ -237,7 +238,16 @@ void TBillForm::PrintClick() {
 void TBillForm::CostsClick() {
   Reprice();
   // The cost file the bill prices with: its Costs line, else the last one.
-  costFileName_ = job_->Info().CostFile.empty() ? FallbackCostFile() : job_->Info().CostFile;
+  std::string name = job_->Info().CostFile.empty() ? FallbackCostFile() : job_->Info().CostFile;
+  // The shipped default is named from the program's folder.
+  if (name == kDefaultCostFile)
+    name = services_.ProgramDir.toStdString() + name;
+  // Insert writes this name into the bill, which may be saved anywhere: a
+  // full path keeps the Costs line pointing at the same file.
+  if (!name.empty())
+    name =
+        QDir::cleanPath(QFileInfo(QString::fromStdString(name)).absoluteFilePath()).toStdString();
+  costFileName_ = name;
   if (!costsSink_)
     costsSink_ = std::make_unique<TServiceSink>(services_, this);
   costs_ = DefaultCosts();

@@ -162,6 +162,27 @@ TEST_F(BillFormTest, InsertWritesTheCostsLineAndMarksTheBillModified) {
   EXPECT_FALSE(form->Editor()->text().contains("Costs ="));
 }
 
+TEST_F(BillFormTest, InsertWritesAFullPathSoTheBillPricesWhereverItIsSaved) {
+  // The calculator's last cost file as it keeps it, relative to its folder
+  // (here a program folder of the test's own, whose cost file OK may save).
+  ASSERT_TRUE(QDir(Dir()).mkpath("prog") && QDir(Dir()).mkpath("Data Files"));
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", File("Data Files/Default.cst")));
+  QSettings(File("korvane.conf"), QSettings::IniFormat)
+      .setValue("Settings/LastCostFile", "../Data Files/Default.cst");
+  TBillServices services = world.Services(File("korvane.conf"));
+  services.ProgramDir = File("prog/");
+  auto *form = new TBillForm(std::move(services));
+  form->Editor()->setText("Nipple\n 500 1\n");
+  world.costs = [](TPricesDlg &dialog) {
+    dialog.InsertClick();
+    return dialog.result();
+  };
+  form->CostsClick();
+  const QString full = QDir::cleanPath(File("Data Files/Default.cst"));
+  EXPECT_TRUE(form->Editor()->text().split('\n').contains("Costs = " + full))
+      << form->Editor()->text().toStdString();
+}
+
 bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
   return false;
 }
