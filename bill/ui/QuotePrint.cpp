@@ -15,7 +15,7 @@ namespace {
 using TKind = TQuoteText::TKind;
 
 // Relative widths of the item table's columns: the sizes need the most.
-constexpr std::array<int, kJobColumnCount> kColumnWeights = {5, 15, 22, 7, 11, 13, 6, 9, 10};
+constexpr std::array<int, kJobColumnCount> kColumnWeights = {5, 15, 17, 9, 11, 12, 8, 10, 11};
 
 QString Text(const std::string &s) {
   return QString::fromStdString(s);
