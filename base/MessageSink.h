@@ -34,6 +34,19 @@ public:
   }
 };
 
+// The answer to "save the changes first?": Yes saves and goes on only when
+// that worked, No goes on without saving, Cancel stays where it is.
+inline bool GoOnAfterSaveQuestion(TMsgResult answer, const std::function<bool()> &save) {
+  switch (answer) {
+  case TMsgResult::Yes:
+    return save();
+  case TMsgResult::No:
+    return true;
+  default:
+    return false;
+  }
+}
+
 // "The program ends": fatal failures call this after their message.
 using TEndProgram = std::function<void()>;
 

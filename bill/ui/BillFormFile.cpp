@@ -102,15 +102,9 @@ bool TBillForm::SaveTo(const QString &path) {
 bool TBillForm::ConfirmDiscard() {
   if (!editor_->isModified())
     return true;
-  switch (Tell(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
-               tr("Save changes to %1?").arg(BillName()))) {
-  case TMsgResult::Yes:
-    return Save();
-  case TMsgResult::No:
-    return true;
-  default:
-    return false;
-  }
+  return GoOnAfterSaveQuestion(Tell(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
+                                    tr("Save changes to %1?").arg(BillName())),
+                               [this] { return Save(); });
 }
 
 void TBillForm::NewClick() {

@@ -255,15 +255,9 @@ bool TScrivelForm::ConfirmDiscard() {
     return true;
   const QString name =
       fileName_.isEmpty() ? QStringLiteral("File") : QFileInfo(fileName_).fileName();
-  switch (Say(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
-              name + QStringLiteral(" not saved.\rSave now?"))) {
-  case TMsgResult::Yes:
-    return Save();
-  case TMsgResult::No:
-    return true;
-  default:
-    return false;
-  }
+  return GoOnAfterSaveQuestion(Say(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
+                                   name + QStringLiteral(" not saved.\rSave now?")),
+                               [this] { return Save(); });
 }
 
 void TScrivelForm::Open() {
