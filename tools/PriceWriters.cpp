@@ -284,10 +284,7 @@ void AppendCsvRow(std::string &out, const TPricer &pricer, std::size_t line) {
   out += ',';
   AppendCsvField(out, r.StatusText);
   out += ',';
-  std::string warnings;
-  for (const std::string &w : pricer.Warnings())
-    warnings += (warnings.empty() ? "" : "; ") + w;
-  AppendCsvField(out, warnings);
+  AppendCsvField(out, pricer.WarningsText());
   out += "\r\n";
 }
 

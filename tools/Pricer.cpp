@@ -47,6 +47,9 @@ bool TPricer::Open(const TPricerSetup &setup, std::string &error) {
   if (!FileExists(fittings))
     warnings_.push_back("no " + std::string(kFittingsIniName) + " at '" + fittings +
                         "': round fittings are priced without list prices");
+  warningsText_.clear();
+  for (const std::string &w : warnings_)
+    warningsText_ += (warningsText_.empty() ? "" : "; ") + w;
   bool ended = false;
   if (!ReadFittingsIni(world_.SpiralPriceTable, dataDir, sink_, [&ended] { ended = true; }) ||
       ended) {

@@ -63,12 +63,15 @@ public:
   const TCurrencyFormat &Currency() const { return world_.Currency; }
   // What the user should know although pricing goes on (a missing price file).
   const std::vector<std::string> &Warnings() const { return warnings_; }
+  // The same, joined by "; " for one CSV field (made once, not per row).
+  const std::string &WarningsText() const { return warningsText_; }
 
 private:
   TRecordingSink sink_;
   // What the window prices with: the same world, filled the same way.
   TKorvaneWorld world_;
   std::vector<std::string> warnings_;
+  std::string warningsText_;
   bool erection_ = false;
   bool brackets_ = false;
   std::unique_ptr<TItemRowSet> rowSet_;
