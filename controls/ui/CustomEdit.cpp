@@ -228,7 +228,7 @@ void TxCustomEdit::ReclaimFocus() {
   });
 }
 
-void TxCustomEdit::FocusLost() {
+void TxCustomEdit::FocusLost(Qt::FocusReason) {
   Commit();
 }
 
@@ -361,7 +361,7 @@ void TxCustomEdit::focusOutEvent(QFocusEvent *e) {
   if (!inOwnMenu_) {
     inOwnMenu_ = e->reason() == Qt::PopupFocusReason && OwnMenuOpen();
     if (!inOwnMenu_)
-      FocusLost();
+      FocusLost(e->reason());
   }
   QLineEdit::focusOutEvent(e);
 }

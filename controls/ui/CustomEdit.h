@@ -72,7 +72,7 @@ protected:
   // A failed commit takes the focus back; a grid's editor does not.
   virtual void ReclaimFocus();
   // Runs when the focus left the edit for anywhere but its own context menu.
-  virtual void FocusLost();
+  virtual void FocusLost(Qt::FocusReason reason);
   // Whether the edit's own context menu is what took the focus.
   bool OwnMenuOpen() const;
   // A modified text claims Escape so a dialog's cancel button stays put.

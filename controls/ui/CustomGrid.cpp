@@ -653,12 +653,11 @@ bool TxCustomGrid::windowClosing() const {
   return window()->isHidden();
 }
 
-void TxCustomGrid::editorFocusLost() {
+void TxCustomGrid::editorFocusLost(Qt::FocusReason reason) {
   if (windowClosing())
     return;
   CommitEditor();
-  // As for the grid's own focus: only a move to another control leaves it.
-  if (QApplication::activePopupWidget() == nullptr && QApplication::activeWindow() == window())
+  if (!IsResumeReason(reason))
     leaveGrid();
 }
 

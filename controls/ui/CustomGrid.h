@@ -216,8 +216,13 @@ private:
   void endEdit(bool commit);
   void editorTextChanged(const QString &text);
   // Called by the editor: it lost the focus to `to` (not the grid).
-  void editorFocusLost();
+  void editorFocusLost(Qt::FocusReason reason);
   bool windowClosing() const;
+  // A menu or another window took the focus for a while: an open edit ends,
+  // but the grid is entered again only when the user moves to another control.
+  static bool IsResumeReason(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+  }
   void editorFocusToGrid() { focusFromEditor_ = true; }
   void leaveGrid();
 

@@ -14,10 +14,6 @@ namespace korvane {
 namespace {
 // How near a border (in pixels) the pointer must be to drag it.
 constexpr int kBorderGrip = 3;
-
-bool IsResumeReason(Qt::FocusReason reason) {
-  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
 } // namespace
 
 // ---- keys ------------------------------------------------------------------
@@ -333,8 +329,6 @@ void TxCustomGrid::focusOutEvent(QFocusEvent *e) {
   if ((to && to == editor_) || windowClosing())
     return;
   CommitEditor();
-  // A menu or another window takes the focus for a while; the grid is
-  // entered again only when the user moves to another control.
   if (!IsResumeReason(e->reason()))
     leaveGrid();
 }

@@ -62,7 +62,7 @@ void TxInplaceEdit::keyPressEvent(QKeyEvent *e) {
   TxCustomEdit::keyPressEvent(e);
 }
 
-void TxInplaceEdit::FocusLost() {
+void TxInplaceEdit::FocusLost(Qt::FocusReason reason) {
   // Focus going to the grid itself is the grid's own doing (a mouse press or
   // a closing edit); anywhere else ends the edit, even when the page holding
   // the grid was hidden first (a page switch) or the window lost the
@@ -70,7 +70,7 @@ void TxInplaceEdit::FocusLost() {
   if (QApplication::focusWidget() == grid_)
     grid_->editorFocusToGrid();
   else
-    grid_->editorFocusLost();
+    grid_->editorFocusLost(reason);
 }
 
 } // namespace korvane

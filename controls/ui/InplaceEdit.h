@@ -22,7 +22,7 @@ protected:
 
   void keyPressEvent(QKeyEvent *e) override;
   void ReclaimFocus() override {}
-  void FocusLost() override;
+  void FocusLost(Qt::FocusReason reason) override;
   bool ClaimsEscape() const override { return false; }
 
 private:

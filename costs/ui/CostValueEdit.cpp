@@ -35,7 +35,7 @@ void TCostValueEdit::CommitValue() {
   setModified(true);
 }
 
-void TCostValueEdit::FocusLost() {
+void TCostValueEdit::FocusLost(Qt::FocusReason) {
   CommitValue();
 }
 

@@ -20,7 +20,7 @@ public:
   void CommitValue();
 
 protected:
-  void FocusLost() override;
+  void FocusLost(Qt::FocusReason reason) override;
   void keyPressEvent(QKeyEvent *e) override;
 };
 
