@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <span>
 
-#include "app/BillLine.h"
+#include "app/BillOptionList.h"
 #include "app/Catalogue.h"
 #include "app/EngineOptions.h"
 #include "app/ReportLabels.h"

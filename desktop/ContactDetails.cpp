@@ -1,6 +1,7 @@
 #include "desktop/ContactDetails.h"
 
 #include "desktop/KorvaneSettings.h"
+#include "desktop/SettingsKeys.h"
 
 #include <QSettings>
 
@@ -44,7 +45,7 @@ QString MakerCopyright() {
 TContactDetails ReadContactDetails(const QString &settingsFile) {
   const QString file = settingsFile.isEmpty() ? MakerSettingsFile() : settingsFile;
   QSettings settings(file, QSettings::IniFormat);
-  settings.beginGroup(QStringLiteral("Tarnwell"));
+  settings.beginGroup(SettingsKeys::kMakerGroup);
   TContactDetails c = DefaultContactDetails();
   // Any bytes may sit in the file; a non-text value reads as its text form.
   for (const auto &[key, member] : kKeys)

@@ -1,4 +1,5 @@
 #include "desktop/KorvaneSettings.h"
+#include "desktop/SettingsKeys.h"
 
 #include <QDir>
 #include <QSettings>
@@ -7,7 +8,7 @@
 namespace korvane {
 
 namespace {
-const QString kSplashKey = QStringLiteral("Settings/SplashScreen");
+const QString kSplashKey = SettingsKeys::kSplashScreen;
 }
 
 QString TarnwellConfigDir() {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "app/Pricer.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
 #include "fuzz/FuzzWorld.h"
-#include "tools/Pricer.h"
 
 namespace korvane::fuzz {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "costs/BillLexer.h"
+#include "bill/BillLexer.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace korvane;

@@ -7,9 +7,9 @@
 #include <map>
 #include <set>
 
-#include "bill/BillLineLexer.h"
-#include "bill/BillReader.h"
-#include "bill/JobPricer.h"
+#include "bill/job/BillLineLexer.h"
+#include "bill/job/BillReader.h"
+#include "bill/job/JobPricer.h"
 #include "fuzz/FuzzPricer.h"
 #include "fuzz/FuzzWorld.h"
 
@@ -23,7 +23,7 @@ struct TSeen : TJobWriter {
   double price = 0, area = 0, weight = 0;
   std::size_t count = 0;
   void Begin(const TJobInfo &) override {}
-  void Line(const TPricedLine &l, const TPricer &) override {
+  void Line(const TPricedLine &l) override {
     FUZZ_CHECK(std::isfinite(l.Price) && std::isfinite(l.Area) && std::isfinite(l.Weight) &&
                std::isfinite(l.InsArea));
     FUZZ_CHECK(l.Bill.Quantity >= 1 && l.Bill.Quantity <= kMaxNumberOff);

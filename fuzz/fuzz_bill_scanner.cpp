@@ -5,7 +5,7 @@
 // tokens (an editor rescans from any line).
 #include <vector>
 
-#include "costs/BillScanner.h"
+#include "bill/BillScanner.h"
 #include "fuzz/FuzzSupport.h"
 
 using namespace korvane;

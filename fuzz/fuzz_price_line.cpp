@@ -3,10 +3,10 @@
 // values that are pieces of the line; and pricing it either refuses a value
 // with a message or solves to a price or "Bad data...", never to "nan" or
 // "inf".
+#include "app/ItemLine.h"
+#include "app/Pricer.h"
 #include "fuzz/FuzzPricer.h"
 #include "fuzz/FuzzWorld.h"
-#include "tools/ItemLine.h"
-#include "tools/Pricer.h"
 
 using namespace korvane;
 using namespace korvane::fuzz;

@@ -14,13 +14,13 @@
 #include <QTime>
 #include <QToolButton>
 
-#include "app/BillLine.h"
 #include "app/ItemFile.h"
 #include "app/ui/AboutBoxDlg.h"
 #include "app/ui/FormKorvane.h"
 #include "app/ui/FormSettings.h"
 #include "app/ui/HelpMenu.h"
 #include "app/ui/MapiControl.h"
+#include "bill/BillLine.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
 #include "desktop/DesktopDialogs.h"

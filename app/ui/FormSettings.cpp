@@ -1,4 +1,5 @@
 #include "app/ui/FormSettings.h"
+#include "desktop/SettingsKeys.h"
 
 #include <QList>
 #include <QSettings>
@@ -18,22 +19,22 @@ int ReadInt(const QSettings &settings, const QString &key, int fallback) {
 TFormSettings ReadFormSettings(const QString &settingsFile, const TFormSettings &defaults) {
   const QSettings settings(settingsFile, QSettings::IniFormat);
   TFormSettings out;
-  out.Left = ReadInt(settings, QStringLiteral("Form/Left"), defaults.Left);
-  out.Top = ReadInt(settings, QStringLiteral("Form/Top"), defaults.Top);
-  out.Width = ReadInt(settings, QStringLiteral("Form/Width"), defaults.Width);
-  out.Height = ReadInt(settings, QStringLiteral("Form/Height"), defaults.Height);
-  const QVariant last = settings.value(QStringLiteral("Settings/LastCostFile"));
+  out.Left = ReadInt(settings, SettingsKeys::kFormLeft, defaults.Left);
+  out.Top = ReadInt(settings, SettingsKeys::kFormTop, defaults.Top);
+  out.Width = ReadInt(settings, SettingsKeys::kFormWidth, defaults.Width);
+  out.Height = ReadInt(settings, SettingsKeys::kFormHeight, defaults.Height);
+  const QVariant last = settings.value(SettingsKeys::kLastCostFile);
   out.LastCostFile = last.isValid() ? last.toString() : defaults.LastCostFile;
   return out;
 }
 
 bool WriteFormSettings(const QString &settingsFile, const TFormSettings &values) {
   QSettings settings(settingsFile, QSettings::IniFormat);
-  settings.setValue(QStringLiteral("Form/Left"), values.Left);
-  settings.setValue(QStringLiteral("Form/Top"), values.Top);
-  settings.setValue(QStringLiteral("Form/Width"), values.Width);
-  settings.setValue(QStringLiteral("Form/Height"), values.Height);
-  settings.setValue(QStringLiteral("Settings/LastCostFile"), values.LastCostFile);
+  settings.setValue(SettingsKeys::kFormLeft, values.Left);
+  settings.setValue(SettingsKeys::kFormTop, values.Top);
+  settings.setValue(SettingsKeys::kFormWidth, values.Width);
+  settings.setValue(SettingsKeys::kFormHeight, values.Height);
+  settings.setValue(SettingsKeys::kLastCostFile, values.LastCostFile);
   settings.sync();
   return settings.status() == QSettings::NoError;
 }

@@ -2,8 +2,8 @@
 
 #include <clocale>
 
-#include "app/ui/CurrencyFormat.h"
 #include "costs/FittingsFiles.h"
+#include "desktop/CurrencyFormat.h"
 
 namespace korvane {
 

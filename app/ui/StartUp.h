@@ -6,10 +6,10 @@
 #include <QString>
 
 #include "app/KorvaneWorld.h"
-#include "app/ui/ProgramFolders.h"
 #include "base/MessageSink.h"
-#include "costs/ui/HighlighterList.h"
+#include "bill/ui/HighlighterList.h"
 #include "desktop/ContactDetails.h"
+#include "desktop/ProgramFolders.h"
 
 namespace korvane {
 

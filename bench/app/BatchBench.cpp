@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "tools/ItemLine.h"
-#include "tools/OutputBuffer.h"
-#include "tools/PriceBatch.h"
-#include "tools/PriceWriters.h"
-#include "tools/Pricer.h"
+#include "app/ItemLine.h"
+#include "app/Pricer.h"
+#include "base/OutputBuffer.h"
+#include "pricer/PriceBatch.h"
+#include "pricer/PriceWriters.h"
 
 namespace korvane {
 namespace {

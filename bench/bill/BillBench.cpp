@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "bill/BillReader.h"
-#include "bill/JobPricer.h"
-#include "bill/JobTextWriter.h"
+#include "bill/job/BillReader.h"
+#include "bill/job/JobPricer.h"
+#include "bill/job/JobTextWriter.h"
 
 namespace korvane {
 namespace {

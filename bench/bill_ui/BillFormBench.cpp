@@ -17,7 +17,7 @@
 
 #include "base/FileIO.h"
 #include "bill/ui/BillForm.h"
-#include "costs/ui/ScrivelEditor.h"
+#include "desktop/ScrivelEditor.h"
 
 namespace korvane {
 namespace {

@@ -20,13 +20,14 @@
 
 #include <array>
 
-#include "bill/BillSections.h"
-#include "bill/BillTextJob.h"
+#include "bill/job/BillSections.h"
+#include "bill/job/BillTextJob.h"
+#include "bill/ui/DuctSyntax.h"
 #include "bill/ui/JobTableModel.h"
-#include "costs/ui/DuctSyntax.h"
-#include "costs/ui/ScrivelEditor.h"
-#include "costs/ui/SearchDialog.h"
 #include "desktop/ProgramVersion.h"
+#include "desktop/ScrivelEditor.h"
+#include "desktop/SearchDialog.h"
+#include "desktop/SettingsKeys.h"
 
 namespace korvane {
 
@@ -127,8 +128,23 @@ void TBillForm::BuildMenus() {
   file->addAction(tr("&Save"), QKeySequence::Save, this, &TBillForm::Save);
   file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &TBillForm::SaveAs);
   file->addSeparator();
-  file->addAction(tr("Export Quote as &HTML..."), this, &TBillForm::ExportHtmlClick);
-  file->addAction(tr("Export Quote as P&DF..."), this, &TBillForm::ExportPdfClick);
+  // One Export command a format, each with a mnemonic of its own: the first
+  // free letter of the format's last word.
+  QString taken = QStringLiteral("NORSAPC");
+  for (const TJobFormat &format : JobFormats()) {
+    QString caption =
+        tr("Export %1...")
+            .arg(QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size())));
+    const qsizetype word = caption.lastIndexOf(' ') + 1;
+    for (qsizetype at = word; at < caption.size() && caption[at].isLetter(); ++at) {
+      if (!taken.contains(caption[at].toUpper())) {
+        taken += caption[at].toUpper();
+        caption.insert(at, '&');
+        break;
+      }
+    }
+    file->addAction(caption, this, [this, &format] { ExportClick(format); });
+  }
   file->addAction(tr("&Print Quote..."), QKeySequence::Print, this, &TBillForm::PrintClick);
   file->addSeparator();
   file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
@@ -197,7 +213,7 @@ QString TBillForm::BillDir() const {
 
 std::string TBillForm::FallbackCostFile() const {
   QSettings settings(services_.SettingsFile, QSettings::IniFormat);
-  const QString last = settings.value(QStringLiteral("Settings/LastCostFile")).toString();
+  const QString last = settings.value(SettingsKeys::kLastCostFile).toString();
   if (last.isEmpty())
     return {};
   // The calculator runs in its own folder, where a relative name starts.

@@ -10,10 +10,11 @@
 
 #include <memory>
 
-#include "bill/BillTextJob.h"
-#include "bill/JobTable.h"
+#include "bill/BillInsertion.h"
+#include "bill/job/BillTextJob.h"
+#include "bill/job/JobFormats.h"
+#include "bill/job/JobTable.h"
 #include "bill/ui/BillServices.h"
-#include "costs/BillInsertion.h"
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceTable.h"
 
@@ -73,10 +74,12 @@ public:
   // Puts the caret at the start of a 1-based bill line.
   void GoToLine(int line);
 
+  // Writes the priced bill to `path` in `format`; false, having said why,
+  // when it cannot.
+  bool Export(const TJobFormat &format, const QString &path);
   bool ExportHtml(const QString &path);
   bool ExportPdf(const QString &path);
-  void ExportHtmlClick();
-  void ExportPdfClick();
+  void ExportClick(const TJobFormat &format);
   void PrintClick();
 
   QStringList RecentFiles() const;
@@ -105,7 +108,7 @@ private:
   TBillTextJob PriceRequest() const;
   bool PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
                  std::string &fatal) const;
-  QString AskExportPath(const QString &title, const QString &filter, const QString &suffix);
+  QString AskExportPath(const TJobFormat &format);
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
 

@@ -1,10 +1,8 @@
 // The bill window's files: open, save, recent files, the quote's export and
 // print, and the cost editor.
 #include <QBuffer>
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPdfWriter>
@@ -12,23 +10,24 @@
 #include <QSettings>
 
 #include "base/FileIO.h"
-#include "bill/BillTextJob.h"
-#include "bill/JobHtmlWriter.h"
+#include "bill/BillLexer.h"
+#include "bill/job/BillTextJob.h"
+#include "bill/job/QuoteBuilder.h"
 #include "bill/ui/BillForm.h"
+#include "bill/ui/DuctSyntax.h"
 #include "bill/ui/QuotePrint.h"
-#include "costs/BillLexer.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
 #include "costs/MakerFolders.h"
-#include "costs/ui/DuctSyntax.h"
 #include "costs/ui/PricesDlg.h"
-#include "costs/ui/ScrivelEditor.h"
+#include "desktop/ScrivelEditor.h"
+#include "desktop/SettingsKeys.h"
 
 namespace korvane {
 
 namespace {
 
-const QString kRecentKey = QStringLiteral("BillForm/RecentFiles");
+const QString kRecentKey = SettingsKeys::kBillRecentFiles;
 
 // Hands the cost editor's messages to the window's message boxes.
 class TServiceSink : public TMessageSink {
@@ -150,28 +149,40 @@ void TBillForm::FillRecentMenu() {
   recentMenu_->setEnabled(!recentMenu_->isEmpty());
 }
 
-bool TBillForm::ExportHtml(const QString &path) {
+bool TBillForm::Export(const TJobFormat &format, const QString &path) {
+  if (!format.Make)
+    return ExportPdf(path);
   Reprice();
-  TJobHtmlWriter html(path.toStdString());
+  std::string text;
+  const std::unique_ptr<TJobWriter> writer = format.Make(text, {});
   TJobTotals totals;
   std::string fatal;
-  if (!PriceInto({&html}, totals, fatal)) {
-    Tell(TMsgKind::Error, TMsgButtons::Ok, tr("Cannot export the quote: %1").arg(fatal.c_str()));
+  if (!PriceInto({writer.get()}, totals, fatal) ||
+      !AtomicWriteFile(path.toStdString(), text, &fatal)) {
+    Tell(TMsgKind::Error, TMsgButtons::Ok,
+         tr("Cannot export the quote: %1").arg(QString::fromStdString(fatal)));
     return false;
   }
   return true;
 }
 
+bool TBillForm::ExportHtml(const QString &path) {
+  return Export(*FindJobFormat("html"), path);
+}
+
 bool TBillForm::LayoutOn(QPagedPaintDevice &device) {
+  // The printed quote is drawn from the same document as the HTML one.
+  TQuoteBuilder quote;
+  TJobTotals totals;
+  std::string fatal;
+  if (!PriceInto({&quote}, totals, fatal))
+    return false;
   QPainter painter;
   if (!painter.begin(&device))
     return false;
   TPagedDeviceSurface surface(device, painter);
   TQuoteLayout layout;
-  const TQuoteContent content{
-      BillName(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat), *job_,
-      summary_};
-  const bool ok = LayoutQuote(surface, content, layout);
+  const bool ok = LayoutQuote(surface, quote.Document(), layout);
   return painter.end() && ok;
 }
 
@@ -200,24 +211,20 @@ bool TBillForm::ExportPdf(const QString &path) {
   return true;
 }
 
-QString TBillForm::AskExportPath(const QString &title, const QString &filter,
-                                 const QString &suffix) {
+QString TBillForm::AskExportPath(const TJobFormat &format) {
+  const QString title = QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size()));
+  const QString suffix =
+      QString::fromUtf8(format.Extension.data(), qsizetype(format.Extension.size()));
   const QString proposed = BillDir() + QFileInfo(BillName()).completeBaseName() + '.' + suffix;
-  return DialogsOr(services_.Dialogs).SaveFileName(this, {title, filter, suffix, proposed});
+  return DialogsOr(services_.Dialogs)
+      .SaveFileName(this, {tr("Export %1").arg(title),
+                           QStringLiteral("%1 (*.%2)").arg(title, suffix), suffix, proposed});
 }
 
-void TBillForm::ExportHtmlClick() {
-  const QString path =
-      AskExportPath(tr("Export Quote as HTML"), tr("Web pages (*.html)"), QStringLiteral("html"));
+void TBillForm::ExportClick(const TJobFormat &format) {
+  const QString path = AskExportPath(format);
   if (!path.isEmpty())
-    ExportHtml(path);
-}
-
-void TBillForm::ExportPdfClick() {
-  const QString path =
-      AskExportPath(tr("Export Quote as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
-  if (!path.isEmpty())
-    ExportPdf(path);
+    Export(format, path);
 }
 
 void TBillForm::PrintClick() {

@@ -4,11 +4,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/ui/CurrencyFormat.h"
-#include "app/ui/ProgramFolders.h"
 #include "costs/ui/PricesDlg.h"
+#include "desktop/CurrencyFormat.h"
 #include "desktop/KorvaneSettings.h"
 #include "desktop/MessageBoxSink.h"
+#include "desktop/ProgramFolders.h"
 
 namespace korvane {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "bill/JobTable.h"
+#include "bill/job/JobTable.h"
 
 namespace korvane {
 

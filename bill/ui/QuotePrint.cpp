@@ -5,7 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-#include <array>
+#include <algorithm>
 #include <numeric>
 
 namespace korvane {
@@ -14,73 +14,53 @@ namespace {
 
 using TKind = TQuoteText::TKind;
 
-// Relative widths of the item table's columns: the sizes need the most.
-constexpr std::array<int, kJobColumnCount> kColumnWeights = {5, 15, 17, 9, 11, 12, 8, 10, 11};
-
 QString Text(const std::string &s) {
   return QString::fromStdString(s);
 }
+
+// Words wrap at their boundaries, and a word wider than its column breaks
+// anywhere: nothing is ever cut off.
+constexpr int kWrap = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
 // One pass over the quote. The first pass only counts the pages, so the
 // second can print "Page n of N" on each.
 class TQuotePass {
 public:
-  TQuotePass(TPageSurface &surface, const TQuoteContent &content, int pages, TQuoteLayout *record)
-      : surface_(surface), painter_(surface.Painter()), content_(content), pages_(pages),
+  TQuotePass(TPageSurface &surface, const TQuoteDocument &document, int pages, TQuoteLayout *record)
+      : surface_(surface), painter_(surface.Painter()), document_(document), pages_(pages),
         record_(record) {
     const QPaintDevice *device = painter_.device();
-    const double mm = (device ? device->logicalDpiY() : 96) / 25.4;
+    mm_ = (device ? device->logicalDpiY() : 96) / 25.4;
     const QSize size = surface.PageSize();
-    left_ = static_cast<int>(15 * mm);
-    right_ = size.width() - static_cast<int>(15 * mm);
-    top_ = static_cast<int>(15 * mm);
-    footer_ = size.height() - static_cast<int>(12 * mm);
-    bottom_ = footer_ - static_cast<int>(5 * mm);
+    left_ = static_cast<int>(15 * mm_);
+    right_ = size.width() - static_cast<int>(15 * mm_);
+    top_ = static_cast<int>(15 * mm_);
+    footer_ = size.height() - static_cast<int>(12 * mm_);
+    bottom_ = footer_ - static_cast<int>(5 * mm_);
     body_ = QFont(QStringLiteral("Arial"), 9);
     bold_ = body_;
     bold_.setBold(true);
+    small_ = QFont(QStringLiteral("Arial"), 7);
     title_ = QFont(QStringLiteral("Arial"), 14, QFont::Bold);
-    const int total = std::accumulate(kColumnWeights.begin(), kColumnWeights.end(), 0);
-    int weight = 0;
-    edges_[0] = left_;
-    for (int c = 0; c < kJobColumnCount; ++c) {
-      weight += kColumnWeights[static_cast<std::size_t>(c)];
-      edges_[static_cast<std::size_t>(c) + 1] = left_ + (right_ - left_) * weight / total;
-    }
     if (record_)
       record_->Bottom = bottom_;
   }
 
   bool Run() {
-    const TJobInfo &info = content_.Job.Info();
-    Put(TKind::Title, title_, left_, right_, "Quote: " + content_.Title);
-    Put(TKind::Info, body_, left_, right_, "Date: " + content_.Date);
-    Put(TKind::Info, body_, left_, right_,
-        "Cost file: " + Text(info.CostFile) + " (reference date " + Text(info.ReferenceDate) + ")");
-    Gap();
-    inTable_ = true;
-    Heading();
-    for (const TJobRow &row : content_.Job.Rows()) {
-      if (!Room(LineHeight(body_)))
-        return false;
-      for (int c = 0; c < kJobColumnCount; ++c)
-        PutCell(TKind::Cell, body_, c, Text(row.Cells[static_cast<std::size_t>(c)]));
-      y_ += LineHeight(body_);
+    y_ = top_;
+    tableIndex_ = -1;
+    Put(TKind::Title, title_, Text(document_.Title));
+    for (const auto &[name, value] : document_.Facts)
+      Put(TKind::Info, body_, Text(name) + ": " + Text(value));
+    tableIndex_ = 0;
+    for (const TQuoteTable &table : document_.Tables) {
+      Table(table);
+      ++tableIndex_;
     }
-    inTable_ = false;
-    const TJobSummary &s = content_.Summary;
-    List("Sheet per gauge", s.Sheets);
-    List("Insulation", s.Insulation);
-    if (!s.Notes.empty()) {
-      Gap();
-      Put(TKind::Section, bold_, left_, right_, QStringLiteral("Lines not in this quote"));
-      for (const TJobNote &note : s.Notes)
-        Put(TKind::Note, body_, left_, right_, Text(note.Text));
-    }
+    tableIndex_ = -1;
     Gap();
-    Put(TKind::Total, bold_, left_, right_, "Total sheet: " + Text(s.Sheet));
-    Put(TKind::Total, bold_, left_, right_, "Total price: " + Text(s.Total));
-    Footer();
+    Put(TKind::Footer, small_, Text(document_.Footer));
+    PageNumber();
     return ok_;
   }
 
@@ -91,124 +71,224 @@ private:
     return QFontMetrics(font, painter_.device()).height() * 6 / 5;
   }
 
+  // The height `text` takes wrapped in `width`, at least one line.
+  int WrappedHeight(const QFont &font, int width, const QString &text) const {
+    const QRect box = QFontMetrics(font, painter_.device())
+                          .boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20), kWrap, text);
+    return std::max(box.height(), QFontMetrics(font, painter_.device()).height()) +
+           LineHeight(font) - QFontMetrics(font, painter_.device()).height();
+  }
+
+  int TextWidth(const QFont &font, const QString &text) const {
+    return QFontMetrics(font, painter_.device()).horizontalAdvance(text);
+  }
+
   void Gap() { y_ += LineHeight(body_) / 2; }
 
-  // Starts a new page when `height` more does not fit; the table's heading
-  // comes again at the top of a page the table runs onto.
+  bool drawing() const { return record_ != nullptr; }
+
+  // Starts a new page when `height` more does not fit; a table's column
+  // headings come again at the top of a page it runs onto.
   bool Room(int height) {
-    if (y_ + height <= bottom_)
+    if (y_ + height <= bottom_ || y_ == top_)
       return ok_;
-    Footer();
+    PageNumber();
     ++page_;
     y_ = top_;
     if (drawing() && !surface_.NewPage())
       ok_ = false;
-    if (inTable_)
-      Heading();
+    if (table_)
+      Headings();
     return ok_;
   }
 
-  bool drawing() const { return record_ != nullptr; }
-
-  void Record(TKind kind, int x, int column, const QString &text) {
+  void Record(TKind kind, int x, int column, int width, const QString &text) {
     if (record_)
-      record_->Texts.push_back({kind, page_, x, y_, column, text});
-  }
-
-  // A line of its own, left-aligned between `x` and `right`.
-  void Put(TKind kind, const QFont &font, int x, int right, const QString &text) {
-    const int h = LineHeight(font);
-    if (!Room(h))
-      return;
-    Draw(font, QRect(x, y_, right - x, h), Qt::AlignLeft, text);
-    Record(kind, x, -1, text);
-    y_ += h;
-  }
-
-  void PutCell(TKind kind, const QFont &font, int column, const QString &text) {
-    const auto c = static_cast<std::size_t>(column);
-    const int pad = LineHeight(font) / 4;
-    const QRect box(edges_[c] + pad, y_, edges_[c + 1] - edges_[c] - 2 * pad, LineHeight(font));
-    const bool number = JobColumnIsNumber(static_cast<TJobColumn>(column));
-    Draw(font, box, number ? Qt::AlignRight : Qt::AlignLeft, text);
-    Record(kind, box.x(), column, text);
+      record_->Texts.push_back({kind, page_, x, y_, column, text, width, tableIndex_});
   }
 
   void Draw(const QFont &font, const QRect &box, Qt::Alignment align, const QString &text) {
     if (!drawing())
       return;
     painter_.setFont(font);
-    painter_.drawText(box, static_cast<int>(align | Qt::AlignVCenter), text);
+    painter_.drawText(box, static_cast<int>(align | Qt::AlignTop) | kWrap, text);
   }
 
-  void Heading() {
-    const int h = LineHeight(bold_);
-    if (y_ + 2 * h > bottom_ && !Room(2 * h))
+  // A paragraph of its own across the page.
+  void Put(TKind kind, const QFont &font, const QString &text) {
+    const int width = right_ - left_;
+    const int h = WrappedHeight(font, width, text);
+    if (!Room(h))
       return;
-    for (int c = 0; c < kJobColumnCount; ++c)
-      PutCell(TKind::Heading, bold_, c,
-              Text(std::string(JobColumnTitle(static_cast<TJobColumn>(c)))));
+    Draw(font, QRect(left_, y_, width, h), Qt::AlignLeft, text);
+    Record(kind, left_, -1, width, text);
+    y_ += h;
+  }
+
+  // Column edges for `table`: every column as wide as its widest text when
+  // that fits (a page-wide table gives the room left to its text columns);
+  // else the figures keep their width and the text columns share the rest,
+  // their texts wrapping.
+  void Measure(const TQuoteTable &table) {
+    const std::size_t n = table.Columns.size();
+    std::vector<int> want(n, 0);
+    const int pad = LineHeight(body_) / 2;
+    for (std::size_t c = 0; c < n; ++c)
+      want[c] = TextWidth(bold_, Text(table.Columns[c].Title)) + pad;
+    for (const TQuoteRow &row : table.Rows) {
+      std::size_t c = 0;
+      for (const TQuoteCell &cell : row.Cells) {
+        if (c < n && cell.Span == 1)
+          want[c] = std::max({want[c], TextWidth(row.Total ? bold_ : body_, Text(cell.Text)) + pad,
+                              TextWidth(small_, Text(cell.Note)) + pad});
+        c += static_cast<std::size_t>(std::max(cell.Span, 1));
+      }
+    }
+    const int room = right_ - left_;
+    int figures = 0, texts = 0;
+    for (std::size_t c = 0; c < n; ++c)
+      (table.Columns[c].Number ? figures : texts) += want[c];
+    std::vector<int> width = want;
+    const int total = figures + texts;
+    if (total > room && texts > 0) {
+      const int share = std::max(room - figures, room / 4);
+      for (std::size_t c = 0; c < n; ++c)
+        if (!table.Columns[c].Number)
+          width[c] = std::max(pad * 2, static_cast<int>(static_cast<long long>(want[c]) * share /
+                                                        std::max(texts, 1)));
+    } else if (total < room && !table.Compact && texts > 0) {
+      for (std::size_t c = 0; c < n; ++c)
+        if (!table.Columns[c].Number)
+          width[c] += static_cast<int>(static_cast<long long>(room - total) * want[c] / texts);
+    }
+    edges_.assign(n + 1, left_);
+    for (std::size_t c = 0; c < n; ++c)
+      edges_[c + 1] = edges_[c] + width[c];
+  }
+
+  QRect CellBox(std::size_t column, int span, int height) const {
+    const std::size_t last = std::min(column + static_cast<std::size_t>(span), edges_.size() - 1);
+    const int pad = LineHeight(body_) / 4;
+    return QRect(edges_[column] + pad, y_, edges_[last] - edges_[column] - 2 * pad, height);
+  }
+
+  void Headings() {
+    const int h = LineHeight(bold_);
+    for (std::size_t c = 0; c < table_->Columns.size(); ++c) {
+      const QString title = Text(table_->Columns[c].Title);
+      const QRect box = CellBox(c, 1, h);
+      Draw(bold_, box, table_->Columns[c].Number ? Qt::AlignRight : Qt::AlignLeft, title);
+      Record(TKind::Heading, box.x(), static_cast<int>(c), box.width(), title);
+    }
     y_ += h;
     if (drawing())
-      painter_.drawLine(left_, y_, right_, y_);
+      painter_.drawLine(left_, y_, edges_.back(), y_);
     y_ += h / 6;
   }
 
-  void List(const char *title, const std::vector<TJobListRow> &rows) {
-    if (rows.empty())
-      return;
-    Gap();
-    Put(TKind::Section, bold_, left_, right_, QString::fromUtf8(title));
-    const int width = (right_ - left_) / 4;
-    for (const TJobListRow &row : rows) {
-      const int h = LineHeight(body_);
-      if (!Room(h))
-        return;
-      for (int i = 0; i < 3; ++i) {
-        const int x = left_ + i * width;
-        Draw(body_, QRect(x, y_, width, h), i == 0 ? Qt::AlignLeft : Qt::AlignRight,
-             Text(row[static_cast<std::size_t>(i)]));
-        Record(TKind::ListRow, x, -1, Text(row[static_cast<std::size_t>(i)]));
-      }
-      y_ += h;
+  int RowHeight(const TQuoteRow &row) const {
+    int height = LineHeight(body_);
+    std::size_t c = 0;
+    for (const TQuoteCell &cell : row.Cells) {
+      if (c >= edges_.size() - 1)
+        break;
+      const int width = CellBox(c, cell.Span, 0).width();
+      int h = WrappedHeight(row.Total ? bold_ : body_, width, Text(cell.Text));
+      if (!cell.Note.empty())
+        h += WrappedHeight(small_, width, Text(cell.Note));
+      height = std::max(height, h);
+      c += static_cast<std::size_t>(std::max(cell.Span, 1));
     }
+    return height;
   }
 
-  void Footer() {
+  void Row(const TQuoteRow &row) {
+    const int height = RowHeight(row);
+    if (!Room(height))
+      return;
+    const QFont &font = row.Total ? bold_ : body_;
+    std::size_t c = 0;
+    for (const TQuoteCell &cell : row.Cells) {
+      if (c >= edges_.size() - 1)
+        break;
+      const QRect box = CellBox(c, cell.Span, height);
+      const Qt::Alignment align = cell.Number ? Qt::AlignRight : Qt::AlignLeft;
+      const QString text = Text(cell.Text);
+      Draw(font, box, align, text);
+      Record(row.Total ? TKind::Total : TKind::Cell, box.x(), static_cast<int>(c), box.width(),
+             text);
+      if (!cell.Note.empty()) {
+        const int below = WrappedHeight(font, box.width(), text);
+        const QRect noteBox(box.x(), box.y() + below, box.width(), box.height() - below);
+        if (drawing()) {
+          painter_.save();
+          painter_.setPen(QColor(0x5b, 0x66, 0x6c));
+          Draw(small_, noteBox, align, Text(cell.Note));
+          painter_.restore();
+        }
+      }
+      c += static_cast<std::size_t>(std::max(cell.Span, 1));
+    }
+    if (row.Total && drawing())
+      painter_.drawLine(left_, y_, edges_.back(), y_);
+    y_ += height;
+  }
+
+  void Table(const TQuoteTable &table) {
+    Gap();
+    Measure(table);
+    // The heading, the column headings and a first row stay together.
+    const int start = LineHeight(bold_) * 2 + (table.Rows.empty() ? 0 : RowHeight(table.Rows[0]));
+    if (y_ + start > bottom_)
+      Room(bottom_ - top_ + 1);
+    if (drawing() && table.Warning) {
+      painter_.save();
+      painter_.setPen(QColor(0x8a, 0x3b, 0x12));
+      Put(TKind::Section, bold_, Text(table.Heading));
+      painter_.restore();
+    } else {
+      Put(TKind::Section, bold_, Text(table.Heading));
+    }
+    table_ = &table;
+    Headings();
+    for (const TQuoteRow &row : table.Rows)
+      Row(row);
+    table_ = nullptr;
+  }
+
+  void PageNumber() {
     const QString text = QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages_);
     const int saved = y_;
     y_ = footer_;
-    Draw(body_, QRect(left_, footer_, right_ - left_, LineHeight(body_)), Qt::AlignHCenter, text);
-    Record(TKind::PageNumber, left_, -1, text);
+    const QRect box(left_, footer_, right_ - left_, LineHeight(body_));
+    Draw(body_, box, Qt::AlignHCenter, text);
+    Record(TKind::PageNumber, left_, -1, box.width(), text);
     y_ = saved;
   }
 
   TPageSurface &surface_;
   QPainter &painter_;
-  const TQuoteContent &content_;
+  const TQuoteDocument &document_;
   int pages_;
   TQuoteLayout *record_;
+  double mm_ = 1;
   int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0, footer_ = 0;
-  std::array<int, kJobColumnCount + 1> edges_{};
-  QFont body_, bold_, title_;
+  std::vector<int> edges_;
+  const TQuoteTable *table_ = nullptr;
+  int tableIndex_ = -1; // counted from 0 once the tables begin
+  QFont body_, bold_, small_, title_;
   int page_ = 0;
   int y_ = 0;
-  bool inTable_ = false;
   bool ok_ = true;
-
-public:
-  void Start() { y_ = top_; }
 };
 
 } // namespace
 
-bool LayoutQuote(TPageSurface &surface, const TQuoteContent &content, TQuoteLayout &layout) {
+bool LayoutQuote(TPageSurface &surface, const TQuoteDocument &document, TQuoteLayout &layout) {
   layout = {};
-  TQuotePass count(surface, content, 0, nullptr);
-  count.Start();
+  TQuotePass count(surface, document, 0, nullptr);
   count.Run();
-  TQuotePass draw(surface, content, count.Pages(), &layout);
-  draw.Start();
+  TQuotePass draw(surface, document, count.Pages(), &layout);
   const bool ok = draw.Run();
   layout.Pages = draw.Pages();
   return ok;

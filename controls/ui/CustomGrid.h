@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/ui/GridAxis.h"
+#include "controls/GridAxis.h"
 #include "controls/ui/GridTypes.h"
 #include "controls/ui/InplaceEdit.h"
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "base/MessageSink.h"
-#include "costs/BillInsertion.h"
+#include "bill/BillInsertion.h"
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceTable.h"
 #include "costs/ui/SpiralPriceListPrint.h"

@@ -16,19 +16,20 @@
 #include <QToolBar>
 
 #include "costs/FittingsFiles.h"
-#include "costs/ui/IniLexer.h"
-#include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelPrinter.h"
-#include "costs/ui/SearchDialog.h"
+#include "desktop/IniLexer.h"
 #include "desktop/MessageBoxSink.h"
 #include "desktop/ProgramVersion.h"
+#include "desktop/ScrivelEditor.h"
+#include "desktop/SearchDialog.h"
+#include "desktop/SettingsKeys.h"
 #include "desktop/WindowPlacement.h"
 
 namespace korvane {
 
 namespace {
 
-const QString kSettingsGroup = QStringLiteral("ScrivelForm");
+const QString kSettingsGroup = SettingsKeys::kScrivelFormGroup;
 const QString kFilter = QStringLiteral("Text Files (*.ini *.txt);;All Files (*)");
 // Nobody edits a price list this big; a larger file is no text for this window.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;

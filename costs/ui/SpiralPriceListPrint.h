@@ -15,7 +15,7 @@
 #include "costs/CostRec.h"
 #include "costs/SpiralPriceListText.h"
 #include "costs/SpiralPriceTable.h"
-#include "costs/ui/PageSurface.h"
+#include "desktop/PageSurface.h"
 
 class QPagedPaintDevice;
 

@@ -2,8 +2,8 @@
 // rows, and what a failed solve leaves behind.
 #include <gtest/gtest.h>
 
-#include "app/BillLine.h"
 #include "app/ReportLabels.h"
+#include "bill/BillLine.h"
 #include "tests/app/SolveWorld.h"
 
 namespace korvane::test {

@@ -1,7 +1,7 @@
 #include "app/ui/HelpMenu.h"
 #include "desktop/ContactDetails.h"
+#include "programs/korvane-price/PriceArgs.h"
 #include "tests/support/UiTest.h"
-#include "tools/PriceArgs.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -90,6 +90,27 @@ TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
   EXPECT_GE(names.size(), 10);
   for (const QString &name : names)
     EXPECT_TRUE(section.contains(QStringLiteral("<code>") + name)) << name.toStdString();
+}
+
+// The guide lists every format the Export commands and korvane-price write,
+// by the name and extension the format table gives them.
+TEST(HelpPageTest, ExportListNamesEveryFormat) {
+  QFile page(QStringLiteral(KORVANE_SOURCE_DIR "/data/help/Korvane.htm"));
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(page.readAll());
+  const qsizetype from = html.indexOf(QStringLiteral("<ul id=\"export-formats\">"));
+  ASSERT_GE(from, 0);
+  const QString list = html.mid(from, html.indexOf(QStringLiteral("</ul>"), from) - from);
+  int items = 0;
+  for (const TJobFormat &format : JobFormats()) {
+    const QString item =
+        QStringLiteral("<li>%1 (<code>.%2</code>)</li>")
+            .arg(QString::fromUtf8(format.Title.data(), format.Title.size()),
+                 QString::fromUtf8(format.Extension.data(), format.Extension.size()));
+    EXPECT_TRUE(list.contains(item)) << item.toStdString();
+    ++items;
+  }
+  EXPECT_EQ(list.count(QStringLiteral("<li>")), items);
 }
 
 } // namespace

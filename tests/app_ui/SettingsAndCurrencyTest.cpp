@@ -1,10 +1,10 @@
 #include <QLocale>
 #include <QSettings>
 
-#include "app/ui/CurrencyFormat.h"
 #include "app/ui/FormSettings.h"
-#include "app/ui/ProgramFolders.h"
 #include "base/Format.h"
+#include "desktop/CurrencyFormat.h"
+#include "desktop/ProgramFolders.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane::test {

@@ -2,7 +2,7 @@
 // under a point, and how far the grid may scroll.
 #include <gtest/gtest.h>
 
-#include "controls/ui/GridAxis.h"
+#include "controls/GridAxis.h"
 
 namespace korvane::test {
 namespace {

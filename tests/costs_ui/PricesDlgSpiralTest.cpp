@@ -6,7 +6,7 @@
 
 #include "base/IniStore.h"
 #include "costs/FittingsFiles.h"
-#include "tests/costs_bill/FakeBillHost.h"
+#include "tests/bill/FakeBillHost.h"
 #include "tests/costs_ui/PricesDlgFixture.h"
 
 namespace korvane {

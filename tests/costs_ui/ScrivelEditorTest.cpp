@@ -1,9 +1,9 @@
-#include "costs/ui/ScrivelEditor.h"
+#include "desktop/ScrivelEditor.h"
 
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "costs/ui/IniLexer.h"
+#include "desktop/IniLexer.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane {

@@ -14,9 +14,9 @@
 
 #include <deque>
 
-#include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelPrinter.h"
-#include "costs/ui/SearchDialog.h"
+#include "desktop/ScrivelEditor.h"
+#include "desktop/SearchDialog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/UiTest.h"
 

@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "costs/ui/ScrivelEditor.h"
 #include "costs/ui/ScrivelForm.h"
+#include "desktop/ScrivelEditor.h"
 #include "tests/hardening/ChildProcess.h"
 #include "tests/support/UiTest.h"
 

@@ -1,0 +1,78 @@
+#include "bill/job/JobFormats.h"
+
+#include <array>
+
+#include "base/AsciiText.h"
+#include "bill/job/JobCsvWriter.h"
+#include "bill/job/JobHtmlWriter.h"
+#include "bill/job/JobJsonWriter.h"
+#include "bill/job/JobTextWriter.h"
+
+namespace korvane {
+
+namespace {
+
+template <typename W>
+std::unique_ptr<TJobWriter> Make(std::string &out, const TJobOutputOptions &) {
+  return std::make_unique<W>(out);
+}
+
+std::unique_ptr<TJobWriter> MakeHtml(std::string &out, const TJobOutputOptions &options) {
+  return std::make_unique<TJobHtmlWriter>(out, options.Today);
+}
+
+const std::array kFormats{
+    TJobFormat{"text", "txt", "Priced Job as Text", true, "the priced job",
+               "print the report as text (the default)", Make<TJobTextWriter>},
+    TJobFormat{"json", "json", "Priced Job as JSON", true, "the JSON",
+               R"(print one JSON object: type, values (property key to the
+number read; choices as item indexes), price, area,
+insulation_area, weight, centre_length, gauge, flange,
+details, status, rates, summary, bill; after "Bad
+data..." gauge and flange are null, and so are rates,
+summary and bill; "warnings" (a list of texts) only
+when there are any)",
+               Make<TJobJsonWriter>},
+    TJobFormat{"csv", "csv", "Priced Job as CSV", true, "the CSV",
+               R"(a header, then one CSV row per item (CR LF
+line ends). Columns: line, type, one column per property
+key of all types (Width, Height, Length, Gauge, Flange,
+Insulation, Angle, Vanes, Width1, Width2, Diameter,
+Height1, Height2, Reinforcing, Plate, Radius; empty where
+the type has no such key; choices as item indexes), price,
+area, insulation_area, weight, gauge_used, flange_used,
+status, warnings. A bad line has only line and
+"error: ..." status.)",
+               Make<TJobCsvWriter>},
+    TJobFormat{"html", "html", "Quote as HTML", false, "the quote",
+               "with --bill: also write a printable quote page to FILE", MakeHtml},
+    TJobFormat{"pdf", "pdf", "Quote as PDF", false, "the quote", {}, nullptr},
+};
+
+} // namespace
+
+std::span<const TJobFormat> JobFormats() {
+  return kFormats;
+}
+
+const TJobFormat *FindJobFormat(std::string_view name) {
+  for (const TJobFormat &format : kFormats)
+    if (format.Name == name)
+      return &format;
+  return nullptr;
+}
+
+const TJobFormat *JobFormatForFile(std::string_view path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.find_last_of('.');
+  if (dot == std::string_view::npos || dot == 0)
+    return nullptr;
+  const std::string_view extension = name.substr(dot + 1);
+  for (const TJobFormat &format : kFormats)
+    if (EqualsNoCase(format.Extension, extension))
+      return &format;
+  return nullptr;
+}
+
+} // namespace korvane

@@ -1,0 +1,109 @@
+#include "bill/job/JobJsonWriter.h"
+
+#include <cstddef>
+
+#include "base/JsonText.h"
+#include "bill/BillKeywords.h"
+
+namespace korvane {
+
+namespace {
+
+void Member(std::string &out, std::string_view name, double value) {
+  out += ",\"";
+  out += name;
+  out += "\":";
+  AppendJsonNumber(out, value);
+}
+
+template <typename Notes> void AppendNotes(std::string &out, const Notes &notes, bool keyword) {
+  out += '[';
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    out += i > 0 ? ",\n{\"line\":" : "\n{\"line\":";
+    AppendJsonNumber(out, notes[i].Line);
+    if (keyword) {
+      out += ",\"type\":";
+      AppendJsonString(out, notes[i].Keyword);
+    }
+    out += ",\"reason\":";
+    AppendJsonString(out, notes[i].Reason);
+    out += '}';
+  }
+  out += ']';
+}
+
+} // namespace
+
+void TJobJsonWriter::Begin(const TJobInfo &info) {
+  out_ += "{\"bill\":";
+  AppendJsonString(out_, info.BillName);
+  out_ += ",\"cost_file\":";
+  AppendJsonString(out_, info.CostFile);
+  out_ += ",\"reference_date\":";
+  AppendJsonString(out_, info.ReferenceDate);
+  out_ += ",\"items\":[";
+}
+
+void TJobJsonWriter::Line(const TPricedLine &line) {
+  const TBillItem &item = line.Bill;
+  out_ += first_ ? "\n{\"line\":" : ",\n{\"line\":";
+  first_ = false;
+  AppendJsonNumber(out_, item.Line);
+  out_ += ",\"type\":";
+  AppendJsonString(out_, BillCanonicalName(item.Code));
+  out_ += ",\"numbers\":[";
+  for (std::size_t i = 0; i < item.Numbers.size(); ++i) {
+    if (i > 0)
+      out_ += ',';
+    AppendJsonString(out_, item.Numbers[i]);
+  }
+  out_ += "],\"quantity\":";
+  AppendJsonNumber(out_, static_cast<double>(item.Quantity));
+  Member(out_, "price", line.Price);
+  Member(out_, "extended_price", line.Extended);
+  Member(out_, "area", line.Area);
+  Member(out_, "insulation_area", line.InsArea);
+  Member(out_, "weight", line.Weight);
+  Member(out_, "gauge", line.Gauge);
+  out_ += '}';
+}
+
+bool TJobJsonWriter::End(const TJobTotals &t, std::string &) {
+  out_ += "],\n\"totals\":{\"price\":";
+  AppendJsonNumber(out_, t.Price);
+  Member(out_, "area", t.Area);
+  Member(out_, "insulation_area", t.InsArea);
+  Member(out_, "weight", t.Weight);
+  out_ += "},\n\"sheets\":[";
+  bool first = true;
+  for (const auto &[gauge, sheet] : t.Sheets) {
+    out_ += first ? "{\"gauge\":" : ",{\"gauge\":";
+    first = false;
+    AppendJsonNumber(out_, gauge);
+    Member(out_, "area", sheet.Area);
+    Member(out_, "weight", sheet.Weight);
+    out_ += '}';
+  }
+  out_ += "],\n\"insulation\":[";
+  first = true;
+  for (const auto &[kind, area] : t.Insulation) {
+    out_ += first ? "{\"kind\":" : ",{\"kind\":";
+    first = false;
+    AppendJsonString(out_, InsulationKindWord(kind.first));
+    Member(out_, "thickness", kind.second);
+    Member(out_, "area", area);
+    out_ += '}';
+  }
+  out_ += "],\n\"not_priced\":";
+  AppendNotes(out_, t.NotPriced, true);
+  out_ += ",\n\"errors\":";
+  AppendNotes(out_, t.Errors, false);
+  out_ += ",\n\"counts\":{\"priced\":";
+  AppendJsonNumber(out_, static_cast<double>(t.Priced));
+  Member(out_, "not_priced", static_cast<double>(t.NotPriced.size()));
+  Member(out_, "bad", static_cast<double>(t.Errors.size()));
+  out_ += "}}\n";
+  return true;
+}
+
+} // namespace korvane

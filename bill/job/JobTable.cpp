@@ -1,0 +1,88 @@
+#include "bill/job/JobTable.h"
+
+#include <cstdint>
+
+#include "base/NumberText.h"
+#include "bill/BillKeywords.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::array<std::string_view, kJobColumnCount> kTitles = {
+    "Line", "Item", "Sizes", "Number", "Each", "Amount", "Gauge", "Area m²", "Weight kg"};
+
+Variant Int(std::size_t n) {
+  return Variant(static_cast<std::int32_t>(n));
+}
+
+} // namespace
+
+std::string_view JobColumnTitle(TJobColumn column) {
+  return kTitles[static_cast<int>(column)];
+}
+
+bool JobColumnIsNumber(TJobColumn column) {
+  return column != TJobColumn::Item && column != TJobColumn::Sizes;
+}
+
+void TJobTable::Begin(const TJobInfo &info) {
+  info_ = info;
+}
+
+void TJobTable::Line(const TPricedLine &line) {
+  TJobRow &row = rows_.emplace_back();
+  row.Line = line.Bill.Line;
+  auto cell = [&row](TJobColumn c) -> std::string & { return row.Cells[static_cast<int>(c)]; };
+  cell(TJobColumn::Line) = std::to_string(line.Bill.Line);
+  cell(TJobColumn::Item) = BillCanonicalName(line.Bill.Code);
+  AppendSizes(cell(TJobColumn::Sizes), line.Bill);
+  cell(TJobColumn::Number) = std::to_string(line.Bill.Quantity);
+  AppendFormatted(cell(TJobColumn::Each), "%m", {line.Price}, info_.Currency);
+  AppendFormatted(cell(TJobColumn::Amount), "%m", {line.Extended}, info_.Currency);
+  AppendFixed(cell(TJobColumn::Gauge), line.Gauge, 1);
+  AppendFormatted(cell(TJobColumn::Area), "%0.2n", {line.Area});
+  AppendFormatted(cell(TJobColumn::Weight), "%0.1n", {line.Weight});
+}
+
+bool TJobTable::End(const TJobTotals &t, std::string &) {
+  TJobSummary &s = summary_;
+  s = {};
+  AppendFormatted(s.Total, "%m", {t.Price}, info_.Currency);
+  AppendFormatted(s.Sheet, "%0.2n m²  %0.1n kg", {t.Area, t.Weight});
+  for (const auto &[gauge, sheet] : t.Sheets)
+    s.Sheets.push_back({Format("%0.1f mm", {gauge}), Format("%0.2n m²", {sheet.Area}),
+                        Format("%0.1n kg", {sheet.Weight})});
+  for (const auto &[kind, area] : t.Insulation)
+    s.Insulation.push_back(
+        {Format("%s %d mm", {Variant(std::string(InsulationKindWord(kind.first))),
+                             Variant(static_cast<std::int32_t>(kind.second))}),
+         Format("%0.2n m²", {area}), std::string()});
+  // Both lists come in line order; merged, the notes read down the bill.
+  auto notPriced = t.NotPriced.begin();
+  auto bad = t.Errors.begin();
+  while (notPriced != t.NotPriced.end() || bad != t.Errors.end()) {
+    const bool takeBad =
+        notPriced == t.NotPriced.end() || (bad != t.Errors.end() && bad->Line < notPriced->Line);
+    const TBillNote &n = takeBad ? *bad++ : *notPriced++;
+    std::string text = "line " + std::to_string(n.Line) + ": ";
+    if (!takeBad)
+      text += "not priced: " + n.Keyword + ": ";
+    text += n.Reason;
+    s.Notes.push_back({n.Line, takeBad, std::move(text)});
+  }
+  s.Counts = Format("%d priced, %d not priced, %d bad",
+                    {Int(t.Priced), Int(t.NotPriced.size()), Int(t.Errors.size())});
+  s.Status = "Total " + s.Total + "   " + s.Counts;
+  return true;
+}
+
+TJobSummary FailedJobSummary(std::string_view reason) {
+  TJobSummary s;
+  s.Total = "not priced";
+  s.Notes.push_back({0, true, std::string(reason)});
+  s.Status = "Not priced: " + std::string(reason);
+  return s;
+}
+
+} // namespace korvane

@@ -1,0 +1,116 @@
+#include "programs/korvane-price/BillCommand.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "base/FileIO.h"
+#include "base/OutputBuffer.h"
+#include "bill/job/BillJob.h"
+
+namespace korvane {
+
+namespace {
+
+// Feeds the bill to `bill` a block at a time; false with `error` when it
+// cannot be read, or once the job has stopped.
+bool ReadBill(int fd, TBillJob &bill, TOutputBuffer &out, std::string &error) {
+  std::array<char, 64u << 10> block;
+  while (bill.Pricer().FatalError().empty()) {
+    const ssize_t n = ::read(fd, block.data(), block.size());
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0) {
+      error = std::strerror(errno);
+      return false;
+    }
+    if (n == 0)
+      return true;
+    bill.Feed(std::string_view(block.data(), static_cast<std::size_t>(n)));
+    out.Commit();
+  }
+  return false;
+}
+
+} // namespace
+
+int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &error) {
+  const std::string &path = *args.Bill;
+  const bool stdinBill = path == "-";
+  int fd = STDIN_FILENO;
+  if (!stdinBill) {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      error = "cannot read bill '" + path + "': " + std::strerror(errno);
+      return 2;
+    }
+  }
+  const std::filesystem::path billPath(stdinBill ? std::string() : path);
+  std::string billDir = billPath.parent_path().string();
+  if (!billDir.empty())
+    billDir += '/';
+
+  // The printed format streams to standard output as the bill is priced;
+  // each file is written whole, atomically, once the job is done.
+  TOutputBuffer out(STDOUT_FILENO);
+  const TJobFormat &print = args.Print ? *args.Print : *FindJobFormat("text");
+  const TJobOutputOptions options;
+  std::vector<std::unique_ptr<TJobWriter>> made;
+  made.push_back(print.Make(out.Text(), options));
+  std::vector<std::string> files(args.Files.size());
+  for (std::size_t i = 0; i < args.Files.size(); ++i)
+    made.push_back(args.Files[i].Format->Make(files[i], options));
+  std::vector<TJobWriter *> writers;
+  for (const std::unique_ptr<TJobWriter> &writer : made)
+    writers.push_back(writer.get());
+  TBillJob bill(setup, stdinBill ? "standard input" : billPath.filename().string(), billDir,
+                writers);
+  const TJobPricer &job = bill.Pricer();
+
+  std::string readError;
+  const bool read = ReadBill(fd, bill, out, readError);
+  if (!stdinBill)
+    ::close(fd);
+  if (!read) {
+    error = job.FatalError().empty() ? "cannot read bill '" + path + "': " + readError
+                                     : job.FatalError();
+    return 2;
+  }
+  const bool finished = bill.Finish();
+  if (!finished) {
+    error = job.FatalError();
+    return 2;
+  }
+  for (std::size_t i = 0; i < args.Files.size(); ++i) {
+    std::string why;
+    if (!AtomicWriteFile(args.Files[i].Path, files[i], &why)) {
+      error = "cannot write " + std::string(args.Files[i].Format->Document) + " '" +
+              args.Files[i].Path + "': " + why;
+      return 2;
+    }
+  }
+  if (!out.Flush()) {
+    error = std::string("cannot write the output: ") + std::strerror(errno);
+    return 2;
+  }
+  std::string notes;
+  for (const std::string &w : job.Pricer().Warnings())
+    notes += "korvane-price: warning: " + w + "\n";
+  if (args.Prints("csv")) {
+    // The CSV has rows for priced lines only; the others are told here.
+    for (const TBillNote &n : job.Totals().NotPriced)
+      notes += "korvane-price: line " + std::to_string(n.Line) + ": not priced: " + n.Keyword +
+               ": " + n.Reason + "\n";
+    for (const TBillNote &n : job.Totals().Errors)
+      notes += "korvane-price: line " + std::to_string(n.Line) + ": " + n.Reason + "\n";
+  }
+  WriteAll(STDERR_FILENO, notes.data(), notes.size());
+  return job.Totals().AllPriced() ? 0 : 1;
+}
+
+} // namespace korvane

@@ -1,0 +1,18 @@
+#pragma once
+// korvane-price --bill FILE: reads the bill (a file, or standard input for
+// "-"), prices it as a job and writes text, JSON or CSV on standard output
+// and, with --html, the quote page.
+#include <string>
+
+#include "app/Pricer.h"
+#include "programs/korvane-price/PriceArgs.h"
+
+namespace korvane {
+
+// The exit status: 0 every line priced, 1 some line not priced or in error
+// (the rest priced and totalled), 2 with `error` when the bill, the cost
+// file or the price list cannot be read or an output cannot be written
+// (nothing is written on standard output then, unless it failed midway).
+int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &error);
+
+} // namespace korvane
