@@ -14,7 +14,7 @@
 #include <memory>
 
 class QLockFile;
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 namespace korvane {
@@ -36,7 +36,7 @@ public:
   // True when no other copy runs: this one now holds the lock and listens
   // for later copies. False when another copy holds it.
   bool Claim();
-  bool IsFirst() const { return server_ != nullptr; }
+  bool IsFirst() const { return listener_ >= 0; }
 
   // From a later copy: asks the first one to come to the front. The first
   // copy may still be starting and not yet listening, so this retries for up
@@ -48,12 +48,17 @@ signals:
   void Activate();
 
 private:
-  void readRequest();
+  void Accept();
+  void ReadRequest(int client, QSocketNotifier *notifier);
 
   QString name_;
   QString lockDir_;
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer *server_ = nullptr; // owned by this object
+  // A plain Unix socket watched by the event loop: a networking library would
+  // cost every start of the program the time to load it and its own
+  // dependencies, for one local message.
+  int listener_ = -1;
+  QSocketNotifier *accepting_ = nullptr; // owned by this object
 };
 
 // Shows `window` in front of the others: a minimised window is restored

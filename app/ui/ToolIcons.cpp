@@ -69,12 +69,19 @@ void DrawGlyph(QPainter &p, TToolGlyph glyph) {
     // A question mark in a blue disc.
     p.setBrush(QColor(0x3d, 0x7e, 0xc9));
     p.drawEllipse(QRectF(1.0, 1.0, 14, 14));
-    QFont font;
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(1.0, 1.0, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+    // Drawn with strokes, not a font: a glyph of text would load the font
+    // database before the window's first frame.
+    QPen mark(Qt::white, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(mark);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hook;
+    hook.moveTo(5.6, 6.0);
+    hook.arcTo(QRectF(5.6, 3.6, 4.8, 4.8), 180.0, -240.0);
+    hook.quadTo(8.0, 8.6, 8.0, 10.0);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(6.9, 11.4, 2.2, 2.2));
     break;
   }
   case TToolGlyph::Close: {

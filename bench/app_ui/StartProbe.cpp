@@ -3,7 +3,8 @@
 // once it has settled. Each run gets fresh settings and ends before the
 // next starts, so every run is a first copy starting cold of settings.
 //
-//   korvane_start_probe <program> [runs]      (DISPLAY must name an X server)
+//   korvane_start_probe <program> [runs] [program arguments ...]
+//   (DISPLAY must name an X server)
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -58,7 +59,7 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char **argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <program> [runs]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <program> [runs] [arguments ...]\n", argv[0]);
     return 2;
   }
   const std::string program = argv[1];
@@ -87,7 +88,11 @@ int main(int argc, char **argv) {
       setenv("XDG_CONFIG_HOME", config, 1);
       if (!folder.empty() && chdir(folder.c_str()) != 0)
         _exit(127);
-      execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
+      std::vector<char *> args{const_cast<char *>(program.c_str())};
+      for (int a = 3; a < argc; ++a)
+        args.push_back(argv[a]);
+      args.push_back(nullptr);
+      execv(program.c_str(), args.data());
       _exit(127);
     }
     const bool mapped = WaitForMap(x, 10000);
