@@ -55,96 +55,98 @@ constexpr std::array kKeywords{
     TBillKeyword{"AUTO", btFlangeKind},
     TBillKeyword{"AUTOFLANGE", btFlangeKind},
     TBillKeyword{"COSTS", btCosts},
-    TBillKeyword{"STRAIGHTRECT", btStraightRect},
-    TBillKeyword{"STRAIGHT_RECT", btStraightRect},
-    TBillKeyword{"STRAIGHT", btStraightRect},
-    TBillKeyword{"STRAIGHT_RECTANGULAR_DUCT", btStraightRect},
-    TBillKeyword{"STRAIGHTRECTANGULARDUCT", btStraightRect},
-    TBillKeyword{"RECTANGULARSTRAIGHTDUCTING", btStraightRect},
-    TBillKeyword{"RECTANGULAR_STRAIGHT_DUCTING", btStraightRect},
+    TBillKeyword{"STRAIGHTRECT", btStraightRect, "StraightRect"},
+    TBillKeyword{"STRAIGHT_RECT", btStraightRect, "Straight_Rect"},
+    TBillKeyword{"STRAIGHT", btStraightRect, "Straight"},
+    TBillKeyword{"STRAIGHT_RECTANGULAR_DUCT", btStraightRect, "Straight_Rectangular_Duct"},
+    TBillKeyword{"STRAIGHTRECTANGULARDUCT", btStraightRect, "StraightRectangularDuct"},
+    TBillKeyword{"RECTANGULARSTRAIGHTDUCTING", btStraightRect, "RectangularStraightDucting"},
+    TBillKeyword{"RECTANGULAR_STRAIGHT_DUCTING", btStraightRect, "Rectangular_Straight_Ducting"},
     TBillKeyword{"SETUP/DN'S", btSetups},
-    TBillKeyword{"SETUP", btSetups},
-    TBillKeyword{"SETUPS", btSetups},
-    TBillKeyword{"SETDOWN", btSetups},
-    TBillKeyword{"SETUPDOWN", btSetups},
-    TBillKeyword{"SETUP_DOWN", btSetups},
-    TBillKeyword{"OFFSETS", btOffsets},
-    TBillKeyword{"OFFSET", btOffsets},
-    TBillKeyword{"RADIUSBEND", btRadiusBend},
-    TBillKeyword{"RADIUS_BEND", btRadiusBend},
-    TBillKeyword{"VANEDRADIUSBEND", btVanedRadiusBend},
-    TBillKeyword{"VANED_RADIUS_BEND", btVanedRadiusBend},
-    TBillKeyword{"BENDSVANEDRADIUS", btVanedRadiusBend},
-    TBillKeyword{"SQUAREBEND", btSquareBend},
-    TBillKeyword{"SQUARE_BEND", btSquareBend},
-    TBillKeyword{"VANEDSQUAREBEND", btVanedSquareBend},
-    TBillKeyword{"VANED_SQUARE_BEND", btVanedSquareBend},
-    TBillKeyword{"BENDSVANEDSQUARE", btVanedSquareBend},
-    TBillKeyword{"SQUAREBENDREDUCING", btSquareBendReducing},
-    TBillKeyword{"SQUARE_BEND_REDUCING", btSquareBendReducing},
-    TBillKeyword{"REDUCINGSQUAREBEND", btSquareBendReducing},
-    TBillKeyword{"SQUAREBENDRED", btSquareBendReducing},
-    TBillKeyword{"REDUCING_SQUARE_BEND", btSquareBendReducing},
-    TBillKeyword{"VANEDSQUAREBENDREDUCING", btVanedSquareBendReducing},
-    TBillKeyword{"VANED_SQUARE_BEND_REDUCING", btVanedSquareBendReducing},
-    TBillKeyword{"REDUCINGVANEDSQUAREBEND", btVanedSquareBendReducing},
-    TBillKeyword{"REDUCING_VANED_SQUARE_BEND", btVanedSquareBendReducing},
-    TBillKeyword{"VANEDSQUAREBENDRED", btVanedSquareBendReducing},
-    TBillKeyword{"BENDSVANEDSQUAREREDUCING", btVanedSquareBendReducing},
+    TBillKeyword{"SETUP", btSetups, "SetUp"},
+    TBillKeyword{"SETUPS", btSetups, "SetUps"},
+    TBillKeyword{"SETDOWN", btSetups, "SetDown"},
+    TBillKeyword{"SETUPDOWN", btSetups, "SetUpDown"},
+    TBillKeyword{"SETUP_DOWN", btSetups, "SetUp_Down"},
+    TBillKeyword{"OFFSETS", btOffsets, "Offsets"},
+    TBillKeyword{"OFFSET", btOffsets, "Offset"},
+    TBillKeyword{"RADIUSBEND", btRadiusBend, "RadiusBend"},
+    TBillKeyword{"RADIUS_BEND", btRadiusBend, "Radius_Bend"},
+    TBillKeyword{"VANEDRADIUSBEND", btVanedRadiusBend, "VanedRadiusBend"},
+    TBillKeyword{"VANED_RADIUS_BEND", btVanedRadiusBend, "Vaned_Radius_Bend"},
+    TBillKeyword{"BENDSVANEDRADIUS", btVanedRadiusBend, "BendsVanedRadius"},
+    TBillKeyword{"SQUAREBEND", btSquareBend, "SquareBend"},
+    TBillKeyword{"SQUARE_BEND", btSquareBend, "Square_Bend"},
+    TBillKeyword{"VANEDSQUAREBEND", btVanedSquareBend, "VanedSquareBend"},
+    TBillKeyword{"VANED_SQUARE_BEND", btVanedSquareBend, "Vaned_Square_Bend"},
+    TBillKeyword{"BENDSVANEDSQUARE", btVanedSquareBend, "BendsVanedSquare"},
+    TBillKeyword{"SQUAREBENDREDUCING", btSquareBendReducing, "SquareBendReducing"},
+    TBillKeyword{"SQUARE_BEND_REDUCING", btSquareBendReducing, "Square_Bend_Reducing"},
+    TBillKeyword{"REDUCINGSQUAREBEND", btSquareBendReducing, "ReducingSquareBend"},
+    TBillKeyword{"SQUAREBENDRED", btSquareBendReducing, "SquareBendRed"},
+    TBillKeyword{"REDUCING_SQUARE_BEND", btSquareBendReducing, "Reducing_Square_Bend"},
+    TBillKeyword{"VANEDSQUAREBENDREDUCING", btVanedSquareBendReducing, "VanedSquareBendReducing"},
+    TBillKeyword{"VANED_SQUARE_BEND_REDUCING", btVanedSquareBendReducing,
+                 "Vaned_Square_Bend_Reducing"},
+    TBillKeyword{"REDUCINGVANEDSQUAREBEND", btVanedSquareBendReducing, "ReducingVanedSquareBend"},
+    TBillKeyword{"REDUCING_VANED_SQUARE_BEND", btVanedSquareBendReducing,
+                 "Reducing_Vaned_Square_Bend"},
+    TBillKeyword{"VANEDSQUAREBENDRED", btVanedSquareBendReducing, "VanedSquareBendRed"},
+    TBillKeyword{"BENDSVANEDSQUAREREDUCING", btVanedSquareBendReducing, "BendsVanedSquareReducing"},
     TBillKeyword{"SQUARE2ROUND", btSquareToRound},
-    TBillKeyword{"SQUARETOROUND", btSquareToRound},
-    TBillKeyword{"SQUARE_TO_ROUND", btSquareToRound},
-    TBillKeyword{"SQUARETOROUNDS", btSquareToRound},
-    TBillKeyword{"TAPER", btTaper},
-    TBillKeyword{"TAPERS", btTaper},
-    TBillKeyword{"SHOE", btShoe},
-    TBillKeyword{"SHOES", btShoe},
-    TBillKeyword{"STOPEND", btSquareStopEnd},
-    TBillKeyword{"STOPENDS", btSquareStopEnd},
-    TBillKeyword{"STOPEND_SQUARE", btSquareStopEnd},
-    TBillKeyword{"SQUARESTOPEND", btSquareStopEnd},
-    TBillKeyword{"SQUARESTOPENDS", btSquareStopEnd},
-    TBillKeyword{"SQUARESPIGOT", btSquareSpigot},
-    TBillKeyword{"SPIGOT_SQUARE", btSquareSpigot},
-    TBillKeyword{"COLLAR", btCollar},
-    TBillKeyword{"COLLARS", btCollar},
-    TBillKeyword{"CUTIN", btCutIn},
-    TBillKeyword{"CUTINS", btCutIn},
-    TBillKeyword{"WYEPIECE", btYPiece},
-    TBillKeyword{"TROUSER", btYPiece},
-    TBillKeyword{"YPIECE", btYPiece},
-    TBillKeyword{"SPIRAL", btSpiral},
-    TBillKeyword{"SPIRALS", btSpiral},
-    TBillKeyword{"STRAIGHTCIRC", btRoundDuct},
-    TBillKeyword{"ROUNDSTRAIGHTDUCTING", btRoundDuct},
-    TBillKeyword{"ROUNDDUCT", btRoundDuct},
-    TBillKeyword{"ROUNDSPIGOT", btRoundSpigot},
-    TBillKeyword{"ROUNDSPIGOTS", btRoundSpigot},
-    TBillKeyword{"SPIGOT", btRoundSpigot},
-    TBillKeyword{"SPIGOTS", btRoundSpigot},
-    TBillKeyword{"PLATESPIGOT", btPlateSpigot},
-    TBillKeyword{"PLATESPIGOTS", btPlateSpigot},
-    TBillKeyword{"SPIGOTWITHPLATE", btPlateSpigot},
-    TBillKeyword{"SPIGOT_WITH_PLATE", btPlateSpigot},
-    TBillKeyword{"ELBOW", btElbow},
-    TBillKeyword{"ELBOWS", btElbow},
-    TBillKeyword{"CIRCBEND", btElbow},
-    TBillKeyword{"CIRCBENDS", btElbow},
-    TBillKeyword{"BENDSRADIUS", btElbow},
-    TBillKeyword{"REDUCER", btReducer},
-    TBillKeyword{"REDUCERS", btReducer},
-    TBillKeyword{"TPIECE", btTPiece},
+    TBillKeyword{"SQUARETOROUND", btSquareToRound, "SquareToRound"},
+    TBillKeyword{"SQUARE_TO_ROUND", btSquareToRound, "Square_To_Round"},
+    TBillKeyword{"SQUARETOROUNDS", btSquareToRound, "SquareToRounds"},
+    TBillKeyword{"TAPER", btTaper, "Taper"},
+    TBillKeyword{"TAPERS", btTaper, "Tapers"},
+    TBillKeyword{"SHOE", btShoe, "Shoe"},
+    TBillKeyword{"SHOES", btShoe, "Shoes"},
+    TBillKeyword{"STOPEND", btSquareStopEnd, "StopEnd"},
+    TBillKeyword{"STOPENDS", btSquareStopEnd, "StopEnds"},
+    TBillKeyword{"STOPEND_SQUARE", btSquareStopEnd, "StopEnd_Square"},
+    TBillKeyword{"SQUARESTOPEND", btSquareStopEnd, "SquareStopEnd"},
+    TBillKeyword{"SQUARESTOPENDS", btSquareStopEnd, "SquareStopEnds"},
+    TBillKeyword{"SQUARESPIGOT", btSquareSpigot, "SquareSpigot"},
+    TBillKeyword{"SPIGOT_SQUARE", btSquareSpigot, "Spigot_Square"},
+    TBillKeyword{"COLLAR", btCollar, "Collar"},
+    TBillKeyword{"COLLARS", btCollar, "Collars"},
+    TBillKeyword{"CUTIN", btCutIn, "Cutin"},
+    TBillKeyword{"CUTINS", btCutIn, "Cutins"},
+    TBillKeyword{"WYEPIECE", btYPiece, "WyePiece"},
+    TBillKeyword{"TROUSER", btYPiece, "Trouser"},
+    TBillKeyword{"YPIECE", btYPiece, "YPiece"},
+    TBillKeyword{"SPIRAL", btSpiral, "Spiral"},
+    TBillKeyword{"SPIRALS", btSpiral, "Spirals"},
+    TBillKeyword{"STRAIGHTCIRC", btRoundDuct, "StraightCirc"},
+    TBillKeyword{"ROUNDSTRAIGHTDUCTING", btRoundDuct, "RoundStraightDucting"},
+    TBillKeyword{"ROUNDDUCT", btRoundDuct, "RoundDuct"},
+    TBillKeyword{"ROUNDSPIGOT", btRoundSpigot, "RoundSpigot"},
+    TBillKeyword{"ROUNDSPIGOTS", btRoundSpigot, "RoundSpigots"},
+    TBillKeyword{"SPIGOT", btRoundSpigot, "Spigot"},
+    TBillKeyword{"SPIGOTS", btRoundSpigot, "Spigots"},
+    TBillKeyword{"PLATESPIGOT", btPlateSpigot, "PlateSpigot"},
+    TBillKeyword{"PLATESPIGOTS", btPlateSpigot, "PlateSpigots"},
+    TBillKeyword{"SPIGOTWITHPLATE", btPlateSpigot, "SpigotWithPlate"},
+    TBillKeyword{"SPIGOT_WITH_PLATE", btPlateSpigot, "Spigot_With_Plate"},
+    TBillKeyword{"ELBOW", btElbow, "Elbow"},
+    TBillKeyword{"ELBOWS", btElbow, "Elbows"},
+    TBillKeyword{"CIRCBEND", btElbow, "CircBend"},
+    TBillKeyword{"CIRCBENDS", btElbow, "CircBends"},
+    TBillKeyword{"BENDSRADIUS", btElbow, "BendsRadius"},
+    TBillKeyword{"REDUCER", btReducer, "Reducer"},
+    TBillKeyword{"REDUCERS", btReducer, "Reducers"},
+    TBillKeyword{"TPIECE", btTPiece, "TPiece"},
     TBillKeyword{"T-PIECE", btTPiece},
-    TBillKeyword{"T_PIECE", btTPiece},
-    TBillKeyword{"TPIECES", btTPiece},
+    TBillKeyword{"T_PIECE", btTPiece, "T_Piece"},
+    TBillKeyword{"TPIECES", btTPiece, "TPieces"},
     TBillKeyword{"T-PIECES", btTPiece},
-    TBillKeyword{"T_PIECES", btTPiece},
-    TBillKeyword{"NIPPLE", btNipple},
-    TBillKeyword{"NIPPLES", btNipple},
-    TBillKeyword{"ROUNDSTOPEND", btRoundStopEnd},
-    TBillKeyword{"ROUNDSTOPENDS", btRoundStopEnd},
-    TBillKeyword{"STOPENDROUND", btRoundStopEnd},
-    TBillKeyword{"STOPEND_ROUND", btRoundStopEnd},
+    TBillKeyword{"T_PIECES", btTPiece, "T_Pieces"},
+    TBillKeyword{"NIPPLE", btNipple, "Nipple"},
+    TBillKeyword{"NIPPLES", btNipple, "Nipples"},
+    TBillKeyword{"ROUNDSTOPEND", btRoundStopEnd, "RoundStopEnd"},
+    TBillKeyword{"ROUNDSTOPENDS", btRoundStopEnd, "RoundStopEnds"},
+    TBillKeyword{"STOPENDROUND", btRoundStopEnd, "StopEndRound"},
+    TBillKeyword{"STOPEND_ROUND", btRoundStopEnd, "StopEnd_Round"},
     TBillKeyword{"X", btX},
     TBillKeyword{"TO", btTo},
     TBillKeyword{"DEG", btDeg},
@@ -156,6 +158,19 @@ constexpr auto kSortedKeywords = [] {
   std::sort(sorted.begin(), sorted.end(),
             [](const TBillKeyword &a, const TBillKeyword &b) { return a.spelling < b.spelling; });
   return sorted;
+}();
+
+// The highlighter's spellings, in the table's order.
+constexpr std::size_t kHighlightCount = static_cast<std::size_t>(
+    std::count_if(kKeywords.begin(), kKeywords.end(),
+                  [](const TBillKeyword &k) { return !k.highlight.empty(); }));
+constexpr auto kHighlightSpellings = [] {
+  std::array<std::string_view, kHighlightCount> spellings{};
+  std::size_t i = 0;
+  for (const TBillKeyword &k : kKeywords)
+    if (!k.highlight.empty())
+      spellings[i++] = k.highlight;
+  return spellings;
 }();
 
 // Indexed by code. Item types read as the calculator's own keywords; the
@@ -241,16 +256,32 @@ std::span<const TBillKeyword> BillKeywords() {
   return kKeywords;
 }
 
-TBillTokenCode LookupBillKeyword(std::string_view upperWord) {
-  // A binary search of the table sorted at compile time: it runs once per
-  // word of a bill (a job has hundreds of thousands), and a constant needs no
-  // building and holds no state between tests.
+namespace {
+
+// A binary search of the table sorted at compile time: it runs once per word
+// of a bill (a job has hundreds of thousands), and a constant needs no
+// building and holds no state between tests. Null when the word is none.
+const TBillKeyword *FindKeyword(std::string_view upperWord) {
   const auto found = std::lower_bound(
       kSortedKeywords.begin(), kSortedKeywords.end(), upperWord,
       [](const TBillKeyword &k, std::string_view word) { return k.spelling < word; });
-  if (found != kSortedKeywords.end() && found->spelling == upperWord)
-    return found->code;
-  return btIdentifier;
+  return found != kSortedKeywords.end() && found->spelling == upperWord ? &*found : nullptr;
+}
+
+} // namespace
+
+TBillTokenCode LookupBillKeyword(std::string_view upperWord) {
+  const TBillKeyword *found = FindKeyword(upperWord);
+  return found ? found->code : btIdentifier;
+}
+
+std::span<const std::string_view> BillHighlightKeywords() {
+  return kHighlightSpellings;
+}
+
+bool IsBillHighlightKeyword(std::string_view word) {
+  const TBillKeyword *found = FindKeyword(BillUpper(word));
+  return found && !found->highlight.empty();
 }
 
 std::string_view BillCanonicalName(int code) {

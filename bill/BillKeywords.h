@@ -1,8 +1,10 @@
 #pragma once
 // The words of the bill language: the token codes the bill lexer hands out,
-// the keyword table (every accepted spelling to its one code) and the name
-// each code is written back as. Bills are typed by hand, so one item has many
-// spellings; the table is the single place that knows them.
+// the keyword table (every accepted spelling to its one code, and the item
+// spellings the highlighter colours) and the name each code is written back
+// as. Bills are typed by hand, so one item has many spellings; the table is
+// the single place that knows them, for the lexer, the highlighter's scanner
+// and the highlighter alike.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -94,6 +96,9 @@ inline bool IsBillItemType(int code) {
 struct TBillKeyword {
   std::string_view spelling; // upper case, as compared
   TBillTokenCode code;
+  // How the highlighter's list spells an item keyword it colours; empty for
+  // a word it leaves plain.
+  std::string_view highlight = {};
 };
 
 // Every accepted spelling, each exactly once.
@@ -102,6 +107,13 @@ std::span<const TBillKeyword> BillKeywords();
 // The code of an upper-case word, or btIdentifier when it is no keyword.
 // Only whole words match.
 TBillTokenCode LookupBillKeyword(std::string_view upperWord);
+
+// The item keywords the highlighter colours as Key, as its list spells them.
+std::span<const std::string_view> BillHighlightKeywords();
+
+// Whether an identifier (letters and underscores) is an item keyword the
+// highlighter colours; case is ignored.
+bool IsBillHighlightKeyword(std::string_view word);
 
 // The text a code is written back as: the canonical item type names for the
 // item types, a readable spelling that looks up to the same code for the other

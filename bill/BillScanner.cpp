@@ -8,95 +8,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::string_view, 86> kHighlightKeywords{
-    "Shoe",
-    "Elbow",
-    "CircBend",
-    "TPiece",
-    "Taper",
-    "Collar",
-    "YPiece",
-    "Shoes",
-    "Cutin",
-    "Offset",
-    "Nipple",
-    "Reducer",
-    "Spiral",
-    "Elbows",
-    "CircBends",
-    "TPieces",
-    "Tapers",
-    "Collars",
-    "SetUp",
-    "Cutins",
-    "Spigot",
-    "T_Piece",
-    "Offsets",
-    "Nipples",
-    "WyePiece",
-    "StopEnd",
-    "Reducers",
-    "Spirals",
-    "RadiusBend",
-    "SetUps",
-    "SetDown",
-    "Straight",
-    "Spigots",
-    "SquareBend",
-    "T_Pieces",
-    "StopEnds",
-    "Trouser",
-    "BendsRadius",
-    "RoundDuct",
-    "Radius_Bend",
-    "SquareBendRed",
-    "StraightCirc",
-    "Square_Bend",
-    "SetUpDown",
-    "PlateSpigot",
-    "VanedRadiusBend",
-    "StraightRect",
-    "VanedSquareBend",
-    "RoundSpigot",
-    "PlateSpigots",
-    "BendsVanedRadius",
-    "RoundStopEnd",
-    "StopEndRound",
-    "SquareSpigot",
-    "SetUp_Down",
-    "BendsVanedSquare",
-    "SquareStopEnd",
-    "RoundSpigots",
-    "Straight_Rect",
-    "VanedSquareBendRed",
-    "RoundStopEnds",
-    "SquareBendReducing",
-    "ReducingSquareBend",
-    "SquareToRound",
-    "SquareStopEnds",
-    "StopEnd_Round",
-    "Spigot_Square",
-    "SpigotWithPlate",
-    "StopEnd_Square",
-    "Vaned_Radius_Bend",
-    "SquareToRounds",
-    "Vaned_Square_Bend",
-    "ReducingVanedSquareBend",
-    "VanedSquareBendReducing",
-    "Square_Bend_Reducing",
-    "Reducing_Square_Bend",
-    "Square_To_Round",
-    "BendsVanedSquareReducing",
-    "RoundStraightDucting",
-    "Spigot_With_Plate",
-    "StraightRectangularDuct",
-    "RectangularStraightDucting",
-    "Reducing_Vaned_Square_Bend",
-    "Vaned_Square_Bend_Reducing",
-    "Straight_Rectangular_Duct",
-    "Rectangular_Straight_Ducting",
-};
-
 constexpr std::array<std::string_view, 3> kSpecialWords{"Costs", "Summary", "GlobalSettings"};
 
 bool IsLetter(unsigned char c) {
@@ -259,17 +170,6 @@ TBillScanState ScanBillLine(std::string_view line, TBillScanState inState,
                             std::vector<TBillToken> &out) {
   out.clear();
   return TLineScan(line, inState, out).Run();
-}
-
-std::span<const std::string_view> BillHighlightKeywords() {
-  return kHighlightKeywords;
-}
-
-bool IsBillHighlightKeyword(std::string_view word) {
-  for (std::string_view k : kHighlightKeywords)
-    if (EqualsNoCase(word, k))
-      return true;
-  return false;
 }
 
 } // namespace korvane

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "bill/BillKeywords.h"
+
 namespace korvane {
 
 // In code order; an editor may use the numbers as its style numbers.
@@ -48,12 +50,5 @@ struct TBillToken {
 // multi-byte UTF-8 character is one Unknown token, never split.
 TBillScanState ScanBillLine(std::string_view line, TBillScanState inState,
                             std::vector<TBillToken> &out);
-
-// The item keywords coloured as Key, as the list spells them.
-std::span<const std::string_view> BillHighlightKeywords();
-
-// Whether an identifier (letters and underscores) is an item keyword; case is
-// ignored.
-bool IsBillHighlightKeyword(std::string_view word);
 
 } // namespace korvane
