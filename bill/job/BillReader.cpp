@@ -78,7 +78,36 @@ void TBillReader::Finish() {
   }
 }
 
+// A section's heading or a job detail is read off the raw line; the lexer
+// then takes the line as the comment the bill language makes of it.
+void TBillReader::CommentLine(std::string_view line) {
+  const std::string_view text = TrimBlanks(line);
+  if (text.empty())
+    return;
+  if (text.front() == '#') {
+    std::string_view title = text.substr(1);
+    while (!title.empty() && (IsBlank(title.back()) || title.back() == '\r'))
+      title.remove_suffix(1);
+    handler_.Section(line_, TrimBlanks(title));
+    return;
+  }
+  if (itemSeen_ || text.front() != ';')
+    return;
+  switch (ReadJobDetailLine(line, details_, error_)) {
+  case TDetailLine::Read:
+    handler_.Details(details_);
+    break;
+  case TDetailLine::Bad:
+    Error(error_);
+    break;
+  case TDetailLine::NotAField:
+    break;
+  }
+}
+
 void TBillReader::Line(std::string_view line) {
+  if (lexer_.OpenCommentLine() == 0)
+    CommentLine(line);
   lexer_.Lex(line, line_);
   const std::span<const TBillToken> tokens = lexer_.Tokens();
   if (tokens.empty())

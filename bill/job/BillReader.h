@@ -20,6 +20,7 @@
 #include "bill/job/BillItemBuilder.h"
 #include "bill/job/BillLineLexer.h"
 #include "bill/job/BillOptions.h"
+#include "bill/job/JobDetails.h"
 
 namespace korvane {
 
@@ -44,6 +45,15 @@ public:
   // A line of an item the calculator has no costing for.
   virtual void NotPriced(int line, int code, std::string_view reason) = 0;
   virtual void Error(int line, std::string_view reason) = 0;
+  // A "#" line: the items after it, up to the next one, are a section
+  // titled with the rest of the line.
+  virtual void Section(int line, std::string_view title) {
+    (void)line;
+    (void)title;
+  }
+  // A "; Field: value" line above the first item was read: the job's
+  // details as they stand now.
+  virtual void Details(const TJobDetails &details) { (void)details; }
 };
 
 class TBillReader {
@@ -63,6 +73,7 @@ public:
 
 private:
   void Line(std::string_view line);
+  void CommentLine(std::string_view line);
   void Costs(std::string_view line);
   void Global(std::span<const TBillToken> tokens);
   void Entry(std::span<const TBillToken> tokens);
@@ -80,6 +91,7 @@ private:
   bool tooLong_ = false;
   bool costsSeen_ = false;
   bool itemSeen_ = false;
+  TJobDetails details_;
 
   // The entry being read.
   int entryCode_ = 0; // 0: none

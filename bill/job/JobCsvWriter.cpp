@@ -7,7 +7,7 @@ namespace korvane {
 
 void TJobCsvWriter::Begin(const TJobInfo &) {
   AppendCsvHeaderColumns(out_);
-  out_ += ",quantity,extended_price\r\n";
+  out_ += ",quantity,extended_price,each,amount,section\r\n";
 }
 
 void TJobCsvWriter::Line(const TPricedLine &line) {
@@ -16,6 +16,12 @@ void TJobCsvWriter::Line(const TPricedLine &line) {
   AppendJsonNumber(out_, static_cast<double>(line.Bill.Quantity));
   out_ += ',';
   AppendJsonNumber(out_, line.Extended);
+  out_ += ',';
+  AppendJsonNumber(out_, static_cast<double>(line.Each) / 100.0);
+  out_ += ',';
+  AppendJsonNumber(out_, static_cast<double>(line.Amount) / 100.0);
+  out_ += ',';
+  AppendCsvField(out_, line.SectionTitle);
   out_ += "\r\n";
 }
 

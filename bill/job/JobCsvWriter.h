@@ -1,6 +1,7 @@
 #pragma once
 // The job as CSV: the columns of korvane-price --batch --csv (with the bill's
-// line number as "line") and then quantity and extended_price; one row per
+// line number as "line") and then quantity and extended_price, the printed
+// each and amount (Number x each) and the section's title; one row per
 // priced line, CR LF line ends. Lines not priced or in error have no row.
 #include <string>
 

@@ -3,10 +3,12 @@
 #include <array>
 
 #include "base/AsciiText.h"
+#include "bill/job/CustomerQuote.h"
 #include "bill/job/JobCsvWriter.h"
 #include "bill/job/JobHtmlWriter.h"
 #include "bill/job/JobJsonWriter.h"
 #include "bill/job/JobTextWriter.h"
+#include "bill/job/QuoteBuilder.h"
 
 namespace korvane {
 
@@ -17,8 +19,9 @@ std::unique_ptr<TJobWriter> Make(std::string &out, const TJobOutputOptions &) {
   return std::make_unique<W>(out);
 }
 
+template <typename Quote>
 std::unique_ptr<TJobWriter> MakeHtml(std::string &out, const TJobOutputOptions &options) {
-  return std::make_unique<TJobHtmlWriter>(out, options.Today);
+  return std::make_unique<TJobHtmlWriter>(out, std::make_unique<Quote>(options.Today));
 }
 
 const std::array kFormats{
@@ -45,8 +48,19 @@ status, warnings. A bad line has only line and
 "error: ..." status.)",
                Make<TJobCsvWriter>},
     TJobFormat{"html", "html", "Quote as HTML", false, "the quote",
-               "with --bill: also write a printable quote page to FILE", MakeHtml},
+               R"(with --bill: also write the customer's quote to FILE,
+a printable HTML page (company, customer, sections,
+subtotals, discount, VAT and total; no file names,
+line numbers, gauges or weights))",
+               MakeHtml<TCustomerQuote>},
     TJobFormat{"pdf", "pdf", "Quote as PDF", false, "the quote", {}, nullptr},
+    // The estimator's own page: an extension of its own, so that a file
+    // named for the customer (.html, .pdf) can never be this one.
+    TJobFormat{"sheet", "sheet", "Estimator's Sheet", false, "the estimator's sheet",
+               R"(with --bill: also write the estimator's sheet to FILE,
+an HTML page with the bill's line numbers, the cost file,
+sections and subtotals, sheet per gauge and insulation)",
+               MakeHtml<TQuoteBuilder>},
 };
 
 } // namespace

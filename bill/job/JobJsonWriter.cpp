@@ -16,6 +16,17 @@ void Member(std::string &out, std::string_view name, double value) {
   AppendJsonNumber(out, value);
 }
 
+void Money(std::string &out, std::string_view name, TCents cents) {
+  Member(out, name, static_cast<double>(cents) / 100.0);
+}
+
+void Text(std::string &out, std::string_view name, std::string_view value) {
+  out += ",\"";
+  out += name;
+  out += "\":";
+  AppendJsonString(out, value);
+}
+
 template <typename Notes> void AppendNotes(std::string &out, const Notes &notes, bool keyword) {
   out += '[';
   for (std::size_t i = 0; i < notes.size(); ++i) {
@@ -41,7 +52,29 @@ void TJobJsonWriter::Begin(const TJobInfo &info) {
   AppendJsonString(out_, info.CostFile);
   out_ += ",\"reference_date\":";
   AppendJsonString(out_, info.ReferenceDate);
-  out_ += ",\"items\":[";
+  // The job's details as the bill gives them; a field it leaves out is null.
+  const TJobDetails &d = info.Details;
+  out_ += ",\n\"details\":{\"customer\":";
+  AppendJsonString(out_, d.Customer);
+  out_ += ",\"customer_address\":[";
+  for (std::size_t i = 0; i < d.CustomerAddress.size(); ++i) {
+    if (i > 0)
+      out_ += ',';
+    AppendJsonString(out_, d.CustomerAddress[i]);
+  }
+  out_ += ']';
+  Text(out_, "project", d.Project);
+  Text(out_, "site", d.Site);
+  Text(out_, "reference", d.Reference);
+  Text(out_, "quote_number", d.QuoteNumber);
+  Text(out_, "date", d.Date);
+  Text(out_, "prepared_by", d.PreparedBy);
+  out_ += ",\"valid_days\":";
+  if (d.ValidDays)
+    AppendJsonNumber(out_, *d.ValidDays);
+  else
+    out_ += "null";
+  out_ += "},\n\"items\":[";
 }
 
 void TJobJsonWriter::Line(const TPricedLine &line) {
@@ -65,6 +98,9 @@ void TJobJsonWriter::Line(const TPricedLine &line) {
   Member(out_, "insulation_area", line.InsArea);
   Member(out_, "weight", line.Weight);
   Member(out_, "gauge", line.Gauge);
+  Money(out_, "each", line.Each);
+  Money(out_, "amount", line.Amount);
+  Text(out_, "section", line.SectionTitle);
   out_ += '}';
 }
 
@@ -74,8 +110,26 @@ bool TJobJsonWriter::End(const TJobTotals &t, std::string &) {
   Member(out_, "area", t.Area);
   Member(out_, "insulation_area", t.InsArea);
   Member(out_, "weight", t.Weight);
-  out_ += "},\n\"sheets\":[";
+  const TJobMoney &m = t.Money;
+  Money(out_, "subtotal", m.Subtotal);
+  Member(out_, "discount_percent", m.DiscountPercent / 100.0);
+  Money(out_, "discount", m.Discount);
+  Member(out_, "vat_percent", m.VatPercent / 100.0);
+  Money(out_, "vat", m.Vat);
+  Money(out_, "total", m.Total);
+  out_ += "},\n\"sections\":[";
   bool first = true;
+  for (const TJobSection &section : t.Sections) {
+    out_ += first ? "{\"title\":" : ",{\"title\":";
+    first = false;
+    AppendJsonString(out_, section.Title);
+    Member(out_, "line", section.Line);
+    Member(out_, "priced", static_cast<double>(section.Priced));
+    Money(out_, "subtotal", section.Subtotal);
+    out_ += '}';
+  }
+  out_ += "],\n\"sheets\":[";
+  first = true;
   for (const auto &[gauge, sheet] : t.Sheets) {
     out_ += first ? "{\"gauge\":" : ",{\"gauge\":";
     first = false;

@@ -14,11 +14,13 @@ TJobPricer::TJobPricer(const TPricerSetup &setup, std::string billName, std::str
     : setup_(setup), billName_(std::move(billName)), billDir_(std::move(billDir)),
       writers_(std::move(writers)), own_(std::make_unique<TPricer>()), pricer_(*own_) {
   ChooseTexts();
+  totals_.Sections.emplace_back();
 }
 
 TJobPricer::TJobPricer(TPricer &opened, std::string billName, std::vector<TJobWriter *> writers)
     : setup_{}, billName_(std::move(billName)), writers_(std::move(writers)), pricer_(opened) {
   ChooseTexts();
+  totals_.Sections.emplace_back();
 }
 
 void TJobPricer::ChooseTexts() {
@@ -46,8 +48,14 @@ bool TJobPricer::Open() {
       return false;
   }
   open_ = true;
-  const TJobInfo info{billName_, pricer_.CostFileName(), RefDateText(pricer_.Costs().RefDate),
-                      pricer_.Currency()};
+  TJobInfo info{billName_,
+                pricer_.CostFileName(),
+                RefDateText(pricer_.Costs().RefDate),
+                pricer_.Currency(),
+                details_,
+                company_};
+  if (!company_.Currency.empty())
+    info.Currency.symbol = company_.Currency;
   for (TJobWriter *writer : writers_)
     writer->Begin(info);
   return true;
@@ -74,9 +82,15 @@ void TJobPricer::Item(const TBillItem &item) {
                    r.InsArea,
                    r.Weight,
                    engine.outputs.GaugeUsed,
+                   CentsOf(r.Price),
+                   0,
+                   totals_.Sections.back().Line,
+                   totals_.Sections.back().Title,
+                   engine.settings,
                    {},
                    {},
                    {}};
+  line.Amount = line.Each * item.Quantity;
   if (texts_ == TReportTexts::All && r.Details.size() > 2) {
     line.Description = r.Details[1];
     line.Options = r.Details[2];
@@ -88,6 +102,9 @@ void TJobPricer::Item(const TBillItem &item) {
   }
   totals_.Add(item.Quantity, r.Price, r.Area, r.InsArea, r.Weight, engine.outputs.GaugeUsed,
               engine.settings.InsulationKind, engine.settings.InsulThickness);
+  TJobSection &section = totals_.Sections.back();
+  ++section.Priced;
+  section.Subtotal += line.Amount;
   for (TJobWriter *writer : writers_)
     writer->Line(line);
 }
@@ -100,9 +117,20 @@ void TJobPricer::Error(int line, std::string_view reason) {
   totals_.Errors.push_back({line, {}, std::string(reason)});
 }
 
+void TJobPricer::Section(int line, std::string_view title) {
+  totals_.Sections.push_back({line, std::string(title), 0, 0});
+}
+
 bool TJobPricer::Finish() {
   if (!Open())
     return false;
+  TCents subtotal = 0;
+  for (const TJobSection &section : totals_.Sections)
+    subtotal += section.Subtotal;
+  totals_.Money =
+      JobMoney(subtotal, details_.Discount.value_or(0), details_.Vat.value_or(company_.VatPercent));
+  if (totals_.Sections.front().Priced == 0)
+    totals_.Sections.erase(totals_.Sections.begin());
   // An unclosed comment is only known at the end, and reported at its start.
   const auto byLine = [](const TBillNote &a, const TBillNote &b) { return a.Line < b.Line; };
   std::stable_sort(totals_.Errors.begin(), totals_.Errors.end(), byLine);

@@ -30,11 +30,16 @@ public:
   // The cost file of a bill without a Costs line when the setup names none
   // (the bill window's: the calculator's last cost file).
   void SetFallbackCostFile(std::string path) { fallback_ = std::move(path); }
+  // The company the quotes are from, and the defaults (VAT, validity,
+  // currency symbol) of a bill that names none.
+  void SetCompany(TCompanyProfile company) { company_ = std::move(company); }
 
   void CostsLine(int line, std::string_view file) override;
   void Item(const TBillItem &item) override;
   void NotPriced(int line, int code, std::string_view reason) override;
   void Error(int line, std::string_view reason) override;
+  void Section(int line, std::string_view title) override;
+  void Details(const TJobDetails &details) override { details_ = details; }
 
   // After the reader's Finish: opens the cost file if no item did and
   // writes the totals. False with `FatalError()` when the cost file or price
@@ -58,6 +63,8 @@ private:
   std::vector<TJobWriter *> writers_;
   std::optional<std::string> costsLine_;
   std::optional<std::string> fallback_;
+  TCompanyProfile company_;
+  TJobDetails details_;
   std::unique_ptr<TPricer> own_;
   TPricer &pricer_;
   bool open_ = false; // the pricer is open and the writers have begun

@@ -38,8 +38,9 @@ void TJobTable::Line(const TPricedLine &line) {
   cell(TJobColumn::Item) = BillCanonicalName(line.Bill.Code);
   AppendSizes(cell(TJobColumn::Sizes), line.Bill);
   cell(TJobColumn::Number) = std::to_string(line.Bill.Quantity);
-  AppendFormatted(cell(TJobColumn::Each), "%m", {line.Price}, info_.Currency);
-  AppendFormatted(cell(TJobColumn::Amount), "%m", {line.Extended}, info_.Currency);
+  // The figures a quote prints, so that the window's Amounts add up too.
+  cell(TJobColumn::Each) = MoneyText(line.Each, info_.Currency);
+  cell(TJobColumn::Amount) = MoneyText(line.Amount, info_.Currency);
   AppendFixed(cell(TJobColumn::Gauge), line.Gauge, 1);
   AppendFormatted(cell(TJobColumn::Area), "%0.2n", {line.Area});
   AppendFormatted(cell(TJobColumn::Weight), "%0.1n", {line.Weight});
@@ -48,7 +49,7 @@ void TJobTable::Line(const TPricedLine &line) {
 bool TJobTable::End(const TJobTotals &t, std::string &) {
   TJobSummary &s = summary_;
   s = {};
-  AppendFormatted(s.Total, "%m", {t.Price}, info_.Currency);
+  s.Total = MoneyText(t.Money.Total, info_.Currency);
   AppendFormatted(s.Sheet, "%0.2n m²  %0.1n kg", {t.Area, t.Weight});
   for (const auto &[gauge, sheet] : t.Sheets)
     s.Sheets.push_back({Format("%0.1f mm", {gauge}), Format("%0.2n m²", {sheet.Area}),

@@ -19,7 +19,16 @@ Variant Int(long n) {
 void TJobTextWriter::Begin(const TJobInfo &info) {
   currency_ = info.Currency;
   out_ += "Bill        " + info.BillName + "\n";
-  out_ += "Cost file   " + info.CostFile + " (reference date " + info.ReferenceDate + ")\n\n";
+  out_ += "Cost file   " + info.CostFile + " (reference date " + info.ReferenceDate + ")\n";
+  const TJobDetails &d = info.Details;
+  for (const auto &[name, value] :
+       {std::pair<std::string_view, const std::string &>{"Customer", d.Customer},
+        {"Project", d.Project},
+        {"Quote", d.QuoteNumber},
+        {"Date", d.Date}})
+    if (!value.empty())
+      AppendFormatted(out_, "%-11s %s\n", {Variant(std::string(name)), Variant(value)});
+  out_ += '\n';
   out_ += "  line  item                     sizes                      number       each        "
           "amount  gauge    area m²   weight kg\n";
 }
@@ -42,13 +51,19 @@ template <typename F> void Column(std::string &out, int width, F &&append) {
 
 void TJobTextWriter::Line(const TPricedLine &line) {
   const TBillItem &item = line.Bill;
+  if (line.SectionLine != section_) {
+    section_ = line.SectionLine;
+    out_ += "\n  # ";
+    out_ += line.SectionTitle;
+    out_ += '\n';
+  }
   Column(out_, 6, [&] { out_ += std::to_string(item.Line); });
   out_ += "  ";
   Column(out_, -25, [&] { out_ += BillCanonicalName(item.Code); });
   Column(out_, -26, [&] { AppendSizes(out_, item); });
   Column(out_, 7, [&] { out_ += std::to_string(item.Quantity); });
-  Column(out_, 11, [&] { AppendFormatted(out_, "%m", {line.Price}, currency_); });
-  Column(out_, 14, [&] { AppendFormatted(out_, "%m", {line.Extended}, currency_); });
+  Column(out_, 11, [&] { out_ += MoneyText(line.Each, currency_); });
+  Column(out_, 14, [&] { out_ += MoneyText(line.Amount, currency_); });
   Column(out_, 7, [&] { AppendFixed(out_, line.Gauge, 1); });
   Column(out_, 11, [&] { AppendFixed(out_, line.Area, 2); });
   Column(out_, 12, [&] { AppendFixed(out_, line.Weight, 1); });
@@ -56,7 +71,23 @@ void TJobTextWriter::Line(const TPricedLine &line) {
 }
 
 bool TJobTextWriter::End(const TJobTotals &t, std::string &) {
-  AppendFormatted(out_, "\nTotal price %m\n", {t.Price}, currency_);
+  // The printed figures: the Amounts above add up to the subtotals, and
+  // those to the Subtotal.
+  const TJobMoney &m = t.Money;
+  if (t.Sections.size() > 1 || (t.Sections.size() == 1 && t.Sections[0].Line != 0)) {
+    out_ += "\nSections\n";
+    for (const TJobSection &section : t.Sections)
+      AppendFormatted(out_, "  %-40s %16s\n",
+                      {Variant(section.Title.empty() ? std::string("(untitled)") : section.Title),
+                       Variant(MoneyText(section.Subtotal, currency_))});
+  }
+  out_ += "\nSubtotal    " + MoneyText(m.Subtotal, currency_) + "\n";
+  if (m.DiscountPercent != 0)
+    out_ += "Discount    " + PercentText(m.DiscountPercent) + "  -" +
+            MoneyText(m.Discount, currency_) + "\n";
+  if (m.VatPercent != 0)
+    out_ += "VAT         " + PercentText(m.VatPercent) + "  " + MoneyText(m.Vat, currency_) + "\n";
+  out_ += "Total price " + MoneyText(m.Total, currency_) + "\n";
   AppendFormatted(out_, "Total sheet %0.2n m²  %0.1n kg\n", {t.Area, t.Weight});
   out_ += "\nSheet per gauge\n";
   for (const auto &[gauge, sheet] : t.Sheets)

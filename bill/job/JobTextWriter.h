@@ -1,6 +1,8 @@
 #pragma once
 // The job as korvane-price --bill prints it by default: a heading, one line
-// per priced line, then the totals, the sheet per gauge, the insulation, the
+// per priced line (with its printed Each and Amount; a section's title above
+// its first line), then the section subtotals, the Subtotal, Discount, VAT
+// and Total as a quote prints them, the sheet per gauge, the insulation, the
 // counts and the lines not priced or in error.
 #include <string>
 
@@ -19,6 +21,7 @@ public:
 private:
   std::string &out_;
   TCurrencyFormat currency_;
+  int section_ = 0; // the "#" line of the section last printed
 };
 
 } // namespace korvane

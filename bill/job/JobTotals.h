@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "bill/job/JobMoney.h"
 #include "engine/Engine.h"
 
 namespace korvane {
@@ -24,6 +25,15 @@ struct TBillNote {
   std::string Reason;
 };
 
+// A "#" line's section: the items after it, up to the next one. The items
+// above the first "#" line stand in an untitled section.
+struct TJobSection {
+  int Line = 0;      // of its "#" line; 0 for the untitled one
+  std::string Title; // empty for the untitled one
+  std::size_t Priced = 0;
+  TCents Subtotal = 0; // the sum of its printed Amounts
+};
+
 struct TJobTotals {
   double Price = 0;
   double Area = 0;
@@ -34,6 +44,10 @@ struct TJobTotals {
   std::size_t Priced = 0;
   std::vector<TBillNote> NotPriced; // in line order
   std::vector<TBillNote> Errors;    // in line order
+  // In bill order. The untitled section is left out when no line was priced
+  // in it.
+  std::vector<TJobSection> Sections;
+  TJobMoney Money; // the printed Subtotal, Discount, VAT and Total
 
   // One priced line of `quantity` items with the figures of one.
   void Add(long quantity, double price, double area, double insArea, double weight, double gauge,

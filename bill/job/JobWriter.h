@@ -12,7 +12,11 @@
 
 #include "app/Pricer.h"
 #include "bill/job/BillReader.h"
+#include "bill/job/CompanyProfile.h"
+#include "bill/job/JobDetails.h"
+#include "bill/job/JobMoney.h"
 #include "bill/job/JobTotals.h"
+#include "bill/job/QuoteDocument.h"
 
 namespace korvane {
 
@@ -20,7 +24,9 @@ struct TJobInfo {
   std::string BillName;      // the bill's file name, "-" for standard input
   std::string CostFile;      // as the pricer names it
   std::string ReferenceDate; // of the cost file, YYYY-MM-DD
-  TCurrencyFormat Currency;
+  TCurrencyFormat Currency;  // the company's symbol over the cost file's
+  TJobDetails Details;       // the bill's "; Field: value" lines
+  TCompanyProfile Company;
 };
 
 // One line as priced: the figures of one item and of the line, and the
@@ -33,6 +39,16 @@ struct TPricedLine {
   double InsArea = 0;
   double Weight = 0;
   double Gauge = 0;
+  // The figures a quote prints: Each is Price to the cent, Amount is
+  // Number x Each.
+  TCents Each = 0;
+  TCents Amount = 0;
+  // The section the line stands in: the line of its "#" line (0 for the
+  // untitled one above the first) and its title, as in TJobTotals::Sections.
+  int SectionLine = 0;
+  std::string_view SectionTitle;
+  // The settings it was priced with: what the line includes, in words.
+  TEngineSettings Settings;
   // With TReportTexts::All: the Details page's second and third lines (the
   // sizes, then the vanes and option words).
   std::string_view Description;
@@ -54,6 +70,17 @@ public:
   // figures alone unless a writer wants more.
   virtual TReportTexts TextsRead() const { return TReportTexts::FiguresOnly; }
   virtual bool ReadsItemCsv() const { return false; }
+  // After End: what the output left out that its reader should be told
+  // (a logo that could not be read), once; empty when nothing.
+  virtual std::string_view Warning() const { return {}; }
+};
+
+// A writer that builds a quote document as the job is priced: the
+// customer's quote, the estimator's sheet. The HTML page and the printed
+// page are drawn from its document.
+class TQuoteWriter : public TJobWriter {
+public:
+  virtual const TQuoteDocument &Document() const = 0;
 };
 
 // FormatTo with the values written out in place.

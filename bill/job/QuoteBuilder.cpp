@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <ctime>
 
-#include "app/Catalogue.h"
 #include "base/Format.h"
+#include "bill/job/QuoteTexts.h"
 
 namespace korvane {
 
@@ -46,9 +46,19 @@ TQuoteBuilder::TQuoteBuilder(std::string today)
 void TQuoteBuilder::Begin(const TJobInfo &info) {
   currency_ = info.Currency;
   document_ = {};
-  document_.Title = "Quote: " + info.BillName;
-  document_.Facts = {
-      {"Date", today_}, {"Cost file", info.CostFile}, {"Reference date", info.ReferenceDate}};
+  section_ = 0;
+  subtotalAt_.clear();
+  document_.Title = "Estimator's sheet: " + info.BillName;
+  const TJobDetails &d = info.Details;
+  document_.Facts = {{"Date", d.Date.empty() ? today_ : d.Date},
+                     {"Cost file", info.CostFile},
+                     {"Reference date", info.ReferenceDate}};
+  for (const auto &[name, value] :
+       {std::pair<const char *, const std::string &>{"Customer", d.Customer},
+        {"Project", d.Project},
+        {"Quote number", d.QuoteNumber}})
+    if (!value.empty())
+      document_.Facts.emplace_back(name, value);
   TQuoteTable items;
   items.Heading = "Items";
   items.Columns = {{"Line", true},   {"Item", false}, {"Description", false},
@@ -58,27 +68,38 @@ void TQuoteBuilder::Begin(const TJobInfo &info) {
 
 void TQuoteBuilder::Line(const TPricedLine &line) {
   const TBillItem &item = line.Bill;
-  std::string name(DuctTypes[static_cast<std::size_t>(item.Form->Type)].Name);
-  if (item.Form->Vanes)
-    name += ", vaned";
-  if (item.Form->Plate)
-    name += ", with mounting plate";
+  std::vector<TQuoteRow> &rows = document_.Tables.front().Rows;
+  if (line.SectionLine != section_) {
+    // The subtotal of the section above goes in at the end, when it is known.
+    if (!rows.empty())
+      subtotalAt_.emplace_back(rows.size(), section_);
+    section_ = line.SectionLine;
+    rows.push_back({{{std::string(line.SectionTitle), {}, false, 6}}, false, true});
+  }
   // The Details page's second and third lines: the sizes, then the vanes
   // and option words.
   TQuoteRow row;
   row.Cells = {Number(Formatted("%d", {Int(item.Line)})),
-               Plain(std::move(name)),
+               Plain(QuoteItemName(item)),
                {std::string(line.Description), std::string(line.Options), false},
                Number(Formatted("%d", {Int(item.Quantity)})),
-               Number(Formatted("%m", {line.Price}, currency_)),
-               Number(Formatted("%m", {line.Extended}, currency_))};
-  document_.Tables.front().Rows.push_back(std::move(row));
+               MoneyCell(line.Each, currency_),
+               MoneyCell(line.Amount, currency_)};
+  rows.push_back(std::move(row));
 }
 
 bool TQuoteBuilder::End(const TJobTotals &t, std::string &) {
-  TQuoteRow total{
-      {Plain({}), {"Total", {}, false, 4}, Number(Formatted("%m", {t.Price}, currency_))}, true};
-  document_.Tables.front().Rows.push_back(std::move(total));
+  std::vector<TQuoteRow> &rows = document_.Tables.front().Rows;
+  if (section_ != 0 || !subtotalAt_.empty())
+    subtotalAt_.emplace_back(rows.size(), section_);
+  // From the bottom up, so that each place stays where it was taken.
+  for (auto at = subtotalAt_.rbegin(); at != subtotalAt_.rend(); ++at)
+    for (const TJobSection &section : t.Sections)
+      if (section.Line == at->second)
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at->first),
+                    MoneyRow("Subtotal " + (section.Title.empty() ? "(untitled)" : section.Title),
+                             5, section.Subtotal, currency_));
+  AppendMoneyRows(document_.Tables.front(), t.Money, currency_, 5);
 
   TQuoteTable sheets{"Sheet per gauge",
                      false,

@@ -1,16 +1,21 @@
 #pragma once
-// Builds the quote document of a job as it is priced: the title and the
-// date, the cost file and its reference date, the item table with its total,
+// Builds the estimator's sheet of a job as it is priced, for the
+// estimator's own file: the title and the date, the cost file and its
+// reference date, the item table with the bill's line numbers, its sections
+// with their subtotals and the printed Subtotal, Discount, VAT and Total,
 // the sheet per gauge, the insulation and the lines the quote leaves out.
-// The HTML writer and the printed quote both render what it builds.
+// What the customer is sent is TCustomerQuote's; both are quote documents.
+#include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bill/job/JobWriter.h"
 #include "bill/job/QuoteDocument.h"
 
 namespace korvane {
 
-class TQuoteBuilder : public TJobWriter {
+class TQuoteBuilder : public TQuoteWriter {
 public:
   // `today` is the date the quote carries, YYYY-MM-DD; empty for the local date.
   explicit TQuoteBuilder(std::string today = {});
@@ -20,12 +25,15 @@ public:
   // The quote describes each item as the Details page does.
   TReportTexts TextsRead() const override { return TReportTexts::All; }
 
-  const TQuoteDocument &Document() const { return document_; }
+  const TQuoteDocument &Document() const override { return document_; }
 
 private:
   std::string today_;
   TCurrencyFormat currency_;
   TQuoteDocument document_;
+  int section_ = 0; // the "#" line of the section the last row stands in
+  // Where each section's subtotal row goes: (row, the section's "#" line).
+  std::vector<std::pair<std::size_t, int>> subtotalAt_;
 };
 
 // The local date as YYYY-MM-DD.

@@ -17,7 +17,8 @@ struct TQuoteCell {
 
 struct TQuoteRow {
   std::vector<TQuoteCell> Cells;
-  bool Total = false; // a sum of the rows above, set apart
+  bool Total = false;   // a sum of the rows above, set apart
+  bool Heading = false; // a section's title across the table
 };
 
 struct TQuoteColumn {
@@ -33,10 +34,30 @@ struct TQuoteTable {
   std::vector<TQuoteRow> Rows;
 };
 
+// A block of lines under a heading: the company, the customer, the job, the
+// terms.
+struct TQuoteBlock {
+  std::string Heading;
+  std::vector<std::string> Lines;
+};
+
+// Where the customer signs the quote as accepted.
+struct TQuoteAcceptance {
+  std::string Heading; // empty: the quote has no acceptance block
+  std::string Text;
+  std::vector<std::string> Fields; // "Name", "Signature", "Date": a line to fill in each
+};
+
 struct TQuoteDocument {
-  std::string Title;                                      // "Quote: job.dct"
+  std::string Title; // "Quote: job.dct"
+  // The logo's image file as read, and its MIME type; empty for none.
+  std::string Logo;
+  std::string LogoType;
+  std::vector<TQuoteBlock> Blocks;                        // side by side under the title
   std::vector<std::pair<std::string, std::string>> Facts; // ("Date", "2026-12-09"), ...
   std::vector<TQuoteTable> Tables;
+  std::vector<TQuoteBlock> Paragraphs; // after the tables
+  TQuoteAcceptance Acceptance;
   std::string Footer;
 };
 

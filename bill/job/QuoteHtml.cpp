@@ -22,6 +22,13 @@ tr.total td { font-weight: bold; border-top: 2px solid #27566b; border-bottom: n
 table.sheets { width: auto; min-width: 50%; }
 .note { color: #8a3b12; }
 .opt { color: #5b666c; font-size: .85em; }
+.blocks { display: flex; flex-wrap: wrap; gap: 1em 3em; margin: .8em 0; }
+.block p { margin: 0; overflow-wrap: anywhere; }
+.block .h { font-weight: bold; }
+img.logo { max-height: 5em; max-width: 40%; float: right; }
+tr.section td { font-weight: bold; background: #f4f7f8; }
+td { overflow-wrap: anywhere; }
+.accept p.field { margin: 1.6em 0 0; border-bottom: 1px solid #1d2428; width: 60%; }
 footer { margin-top: 2em; font-size: .85em; color: #5b666c; }
 @media print {
   body { margin: 0; max-width: none; font-size: 9.5pt; }
@@ -65,12 +72,51 @@ void AppendTable(std::string &out, const TQuoteTable &table) {
     AppendCell(out, "th", {column.Title, {}, column.Number});
   out += "</tr></thead>\n<tbody>\n";
   for (const TQuoteRow &row : table.Rows) {
-    out += row.Total ? "<tr class=\"total\">" : "<tr>";
+    out += row.Total ? "<tr class=\"total\">" : row.Heading ? "<tr class=\"section\">" : "<tr>";
     for (const TQuoteCell &cell : row.Cells)
       AppendCell(out, "td", cell);
     out += "</tr>\n";
   }
   out += "</tbody>\n</table>\n";
+}
+
+void AppendBase64(std::string &out, std::string_view bytes) {
+  constexpr std::string_view kDigits =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const unsigned n = static_cast<unsigned char>(bytes[i]) << 16 |
+                       static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                       static_cast<unsigned char>(bytes[i + 2]);
+    for (const int shift : {18, 12, 6, 0})
+      out += kDigits[(n >> shift) & 63];
+  }
+  if (i < bytes.size()) {
+    const bool two = i + 1 < bytes.size();
+    const unsigned n = static_cast<unsigned char>(bytes[i]) << 16 |
+                       (two ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0u);
+    out += kDigits[(n >> 18) & 63];
+    out += kDigits[(n >> 12) & 63];
+    out += two ? kDigits[(n >> 6) & 63] : '=';
+    out += '=';
+  }
+}
+
+void AppendBlock(std::string &out, std::string_view cls, const TQuoteBlock &block) {
+  out += "<div class=\"";
+  out += cls;
+  out += "\">";
+  if (!block.Heading.empty()) {
+    out += "<p class=\"h\">";
+    AppendHtmlText(out, block.Heading);
+    out += "</p>";
+  }
+  for (const std::string &line : block.Lines) {
+    out += "<p>";
+    AppendHtmlText(out, line);
+    out += "</p>";
+  }
+  out += "</div>\n";
 }
 
 } // namespace
@@ -80,9 +126,24 @@ void AppendQuoteHtml(std::string &out, const TQuoteDocument &document) {
   AppendHtmlText(out, document.Title);
   out += "</title>\n";
   out += kStyle;
-  out += "</head>\n<body>\n<header>\n<h1>";
+  out += "</head>\n<body>\n<header>\n";
+  if (!document.Logo.empty()) {
+    out += "<img class=\"logo\" alt=\"\" src=\"data:";
+    out += document.LogoType;
+    out += ";base64,";
+    AppendBase64(out, document.Logo);
+    out += "\">\n";
+  }
+  out += "<h1>";
   AppendHtmlText(out, document.Title);
-  out += "</h1>\n<dl>\n";
+  out += "</h1>\n";
+  if (!document.Blocks.empty()) {
+    out += "<div class=\"blocks\">\n";
+    for (const TQuoteBlock &block : document.Blocks)
+      AppendBlock(out, "block", block);
+    out += "</div>\n";
+  }
+  out += "<dl>\n";
   for (const auto &[name, value] : document.Facts) {
     out += "<dt>";
     AppendHtmlText(out, name);
@@ -93,6 +154,25 @@ void AppendQuoteHtml(std::string &out, const TQuoteDocument &document) {
   out += "</dl>\n</header>\n";
   for (const TQuoteTable &table : document.Tables)
     AppendTable(out, table);
+  for (const TQuoteBlock &paragraph : document.Paragraphs) {
+    out += "<h2>";
+    AppendHtmlText(out, paragraph.Heading);
+    out += "</h2>\n";
+    AppendBlock(out, "block", {{}, paragraph.Lines});
+  }
+  if (const TQuoteAcceptance &a = document.Acceptance; !a.Heading.empty()) {
+    out += "<section class=\"accept\">\n<h2>";
+    AppendHtmlText(out, a.Heading);
+    out += "</h2>\n<p>";
+    AppendHtmlText(out, a.Text);
+    out += "</p>\n";
+    for (const std::string &field : a.Fields) {
+      out += "<p class=\"field\">";
+      AppendHtmlText(out, field);
+      out += "</p>\n";
+    }
+    out += "</section>\n";
+  }
   out += "<footer>";
   AppendHtmlText(out, document.Footer);
   out += "</footer>\n</body>\n</html>\n";

@@ -12,6 +12,7 @@
 #include "base/FileIO.h"
 #include "base/OutputBuffer.h"
 #include "bill/job/BillJob.h"
+#include "bill/job/CompanyProfile.h"
 
 namespace korvane {
 
@@ -41,6 +42,9 @@ bool ReadBill(int fd, TBillJob &bill, TOutputBuffer &out, std::string &error) {
 
 int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &error) {
   const std::string &path = *args.Bill;
+  TCompanyProfile company;
+  if (args.Company && !ReadCompanyProfile(*args.Company, company, error))
+    return 2;
   const bool stdinBill = path == "-";
   int fd = STDIN_FILENO;
   if (!stdinBill) {
@@ -70,6 +74,7 @@ int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &er
     writers.push_back(writer.get());
   TBillJob bill(setup, stdinBill ? "standard input" : billPath.filename().string(), billDir,
                 writers);
+  bill.Pricer().SetCompany(std::move(company));
   const TJobPricer &job = bill.Pricer();
 
   std::string readError;
@@ -101,6 +106,9 @@ int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &er
   std::string notes;
   for (const std::string &w : job.Pricer().Warnings())
     notes += "korvane-price: warning: " + w + "\n";
+  for (const std::unique_ptr<TJobWriter> &writer : made)
+    if (!writer->Warning().empty())
+      notes += "korvane-price: warning: " + std::string(writer->Warning()) + "\n";
   if (args.Prints("csv")) {
     // The CSV has rows for priced lines only; the others are told here.
     for (const TBillNote &n : job.Totals().NotPriced)

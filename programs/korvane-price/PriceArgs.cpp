@@ -65,7 +65,18 @@ constexpr std::string_view kUsageOptions = R"(  --erection        include erecti
                     object (items, totals, sheets, insulation, not_priced,
                     errors, counts); --csv the --batch columns plus quantity
                     and extended_price for each priced line, the others told
-                    on standard error.
+                    on standard error. Comment lines "; Field: value" above
+                    the first item give the job's details (Customer,
+                    Customer address, Project, Site, Reference, Quote
+                    number, Date, Valid for, Discount, VAT, Prepared by);
+                    a "#" line starts a section. Each and amount are printed
+                    to the cent (amount = number x each) and add up to the
+                    subtotals, Subtotal, Discount, VAT and Total.
+  --company FILE    with --bill: the company the quotes are from, an INI
+                    file with a [Company] group (Name, Address, Phone,
+                    Email, Web, TaxNumber, Logo, Currency, ValidityDays,
+                    VatPercent, Terms; lines of Address and Terms apart
+                    with "|"); a file that does not load is an error
 )";
 
 constexpr std::string_view kUsageTail = R"(  -h, --help        this text
@@ -89,7 +100,7 @@ struct TValueOption {
 constexpr TValueOption kValueOptions[] = {
     {"--costs", &TPriceArgs::Costs},        {"--data-dir", &TPriceArgs::DataDir},
     {"--item-file", &TPriceArgs::ItemFile}, {"--batch", &TPriceArgs::Batch},
-    {"--bill", &TPriceArgs::Bill},
+    {"--bill", &TPriceArgs::Bill},          {"--company", &TPriceArgs::Company},
 };
 
 struct TFlagOption {
@@ -218,6 +229,10 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
   }
   if (out.Bill && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
     error = "--bill prices a bill alone: no item, --batch, --item-file or --jobs with it";
+    return false;
+  }
+  if (out.Company && !out.Bill) {
+    error = "--company names the company of a --bill's quotes";
     return false;
   }
   if (!out.Files.empty() && !out.Bill) {

@@ -27,10 +27,11 @@ struct TPriceArgs {
   std::optional<std::string> Costs;
   std::optional<std::string> DataDir;
   std::optional<std::string> ItemFile;
-  std::optional<std::string> Batch; // a file name, or "-" for standard input
-  std::optional<std::string> Bill;  // a bill to price as a job, or "-"
-  std::vector<TFileOutput> Files;   // with Bill: the files to write
-  unsigned Jobs = 0;                // batch threads; 0: one per processor
+  std::optional<std::string> Batch;   // a file name, or "-" for standard input
+  std::optional<std::string> Bill;    // a bill to price as a job, or "-"
+  std::vector<TFileOutput> Files;     // with Bill: the files to write
+  std::optional<std::string> Company; // with Bill: the company profile's INI file
+  unsigned Jobs = 0;                  // batch threads; 0: one per processor
 
   bool Prints(std::string_view format) const { return Print && Print->Name == format; }
 };

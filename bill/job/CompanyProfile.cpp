@@ -1,0 +1,134 @@
+#include "bill/job/CompanyProfile.h"
+
+#include "base/AsciiText.h"
+#include "base/FileIO.h"
+#include "base/IniStore.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kGroup = "Company";
+
+bool ReadInt(std::string_view text, int low, int high, int &out) {
+  text = TrimBlanks(text);
+  if (text.empty() || text.size() > 9)
+    return false;
+  int n = 0;
+  for (const char c : text) {
+    if (!IsDigit(c))
+      return false;
+    n = n * 10 + (c - '0');
+  }
+  if (n < low || n > high)
+    return false;
+  out = n;
+  return true;
+}
+
+// "15", "12.5", with at most two decimals, 0 to 100.
+bool ReadPercent(std::string_view text, TPercent100 &out) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.back() == '%')
+    text = TrimBlanks(text.substr(0, text.size() - 1));
+  const std::size_t dot = text.find('.');
+  int whole = 0, part = 0;
+  if (!ReadInt(text.substr(0, dot), 0, 100, whole))
+    return false;
+  if (dot != std::string_view::npos) {
+    const std::string_view decimals = text.substr(dot + 1);
+    if (decimals.empty() || decimals.size() > 2 || !ReadInt(decimals, 0, 99, part))
+      return false;
+    if (decimals.size() == 1)
+      part *= 10;
+  }
+  if (whole * 100 + part > 10000)
+    return false;
+  out = whole * 100 + part;
+  return true;
+}
+
+} // namespace
+
+std::vector<std::string> SplitBarLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (true) {
+    const std::size_t bar = text.find('|');
+    const std::string_view line = TrimBlanks(text.substr(0, bar));
+    if (!line.empty())
+      lines.emplace_back(line);
+    if (bar == std::string_view::npos)
+      return lines;
+    text.remove_prefix(bar + 1);
+  }
+}
+
+bool ReadCompanyProfile(const std::string &path, TCompanyProfile &profile, std::string &error) {
+  std::string bytes, why;
+  if (!ReadFileBytes(path, bytes, &why, TIniStore::kMaxFileSize)) {
+    error = "cannot read the company profile '" + path + "': " + why;
+    return false;
+  }
+  TIniStore ini;
+  ini.Parse(bytes);
+  if (!ini.HasSection(kGroup)) {
+    error = "the company profile '" + path + "' has no [Company] group";
+    return false;
+  }
+  TCompanyProfile read = profile;
+  const auto text = [&](std::string_view key, std::string &field) {
+    if (const auto value = ini.Read(kGroup, key))
+      field = TrimBlanks(*value);
+  };
+  text("Name", read.Name);
+  text("Phone", read.Phone);
+  text("Email", read.Email);
+  text("Web", read.Web);
+  text("TaxNumber", read.TaxNumber);
+  text("Currency", read.Currency);
+  text("QuotePattern", read.QuotePattern);
+  if (const auto address = ini.Read(kGroup, "Address"))
+    read.Address = SplitBarLines(*address);
+  if (const auto terms = ini.Read(kGroup, "Terms"))
+    read.Terms = SplitBarLines(*terms);
+  if (const auto logo = ini.Read(kGroup, "Logo")) {
+    read.Logo = TrimBlanks(*logo);
+    const std::size_t slash = path.find_last_of('/');
+    if (!read.Logo.empty() && read.Logo.front() != '/' && slash != std::string::npos)
+      read.Logo = path.substr(0, slash + 1) + read.Logo;
+  }
+  const auto number = [&](std::string_view key, int low, int high, int &field) {
+    const auto value = ini.Read(kGroup, key);
+    if (!value || ReadInt(*value, low, high, field))
+      return true;
+    error = "the company profile '" + path + "': " + std::string(key) + " '" + *value +
+            "' is no whole number from " + std::to_string(low) + " to " + std::to_string(high);
+    return false;
+  };
+  if (!number("ValidityDays", 0, 3660, read.ValidityDays) ||
+      !number("NextQuoteNumber", 1, 999999999, read.NextQuoteNumber))
+    return false;
+  if (const auto vat = ini.Read(kGroup, "VatPercent"); vat && !ReadPercent(*vat, read.VatPercent)) {
+    error = "the company profile '" + path + "': VatPercent '" + *vat +
+            "' is no percentage from 0 to 100 with at most two decimals";
+    return false;
+  }
+  profile = std::move(read);
+  return true;
+}
+
+std::string QuoteNumberText(std::string_view pattern, int number) {
+  std::string digits = std::to_string(number);
+  const std::size_t first = pattern.find('#');
+  if (first == std::string_view::npos)
+    return std::string(pattern) + digits;
+  std::size_t last = first;
+  while (last < pattern.size() && pattern[last] == '#')
+    ++last;
+  const std::size_t width = last - first;
+  if (digits.size() < width)
+    digits.insert(0, width - digits.size(), '0');
+  return std::string(pattern.substr(0, first)) + digits + std::string(pattern.substr(last));
+}
+
+} // namespace korvane
