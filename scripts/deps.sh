@@ -2,12 +2,13 @@
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that already has everything pays for one dpkg query and no more.
 set -euo pipefail
+# poppler-utils: pdftotext, with which a test reads the printed quote back;
 # fonts-liberation: Arial's metrics, which the printed price list is laid out for;
 # appstream checks the package's metainfo, dpkg-dev and file let CPack find
 # the package's dependencies.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format fonts-liberation
-  appstream dpkg-dev file libxcb1-dev)
+  appstream dpkg-dev file libxcb1-dev poppler-utils)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do

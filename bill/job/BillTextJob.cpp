@@ -10,6 +10,7 @@ bool PriceBillText(std::string_view text, const TBillTextJob &job,
   TBillJob bill(job.Setup, job.BillName, job.BillDir, writers);
   if (job.FallbackCostFile)
     bill.Pricer().SetFallbackCostFile(*job.FallbackCostFile);
+  bill.Pricer().SetCompany(job.Company);
   bill.Feed(text);
   const bool ok = bill.Finish();
   fatal = bill.Pricer().FatalError();

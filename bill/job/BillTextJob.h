@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Pricer.h"
+#include "bill/job/CompanyProfile.h"
 #include "bill/job/JobTotals.h"
 #include "bill/job/JobWriter.h"
 
@@ -16,6 +17,7 @@ struct TBillTextJob {
   std::optional<std::string> FallbackCostFile; // when the bill has no Costs line
   std::string BillName;                        // the quote's title
   std::string BillDir;                         // a Costs line's folder, trailing '/'
+  TCompanyProfile Company;                     // the quotes' company and defaults
 };
 
 // Reads and prices `text` into `writers`. False with `fatal` when the cost

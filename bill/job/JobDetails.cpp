@@ -213,7 +213,8 @@ TDetailLine ReadJobDetailLine(std::string_view line, TJobDetails &details, std::
     break;
   case TField::Date:
     if (!IsCalendarDate(value)) {
-      reason = "Date '" + std::string(value) + "' is no date written YYYY-MM-DD, such as 2026-03-02";
+      reason =
+          "Date '" + std::string(value) + "' is no date written YYYY-MM-DD, such as 2026-03-02";
       return TDetailLine::Bad;
     }
     ok = SetOnce(details.Date, value, label, reason);

@@ -83,7 +83,9 @@ TQuoteRow MoneyRow(std::string label, int span, TCents cents, const TCurrencyFor
 
 void AppendMoneyRows(TQuoteTable &table, const TJobMoney &m, const TCurrencyFormat &currency,
                      int span) {
-  table.Rows.push_back(MoneyRow("Subtotal", span, m.Subtotal, currency, false));
+  // Without a discount or VAT the Subtotal is the Total, shown once.
+  if (m.DiscountPercent != 0 || m.VatPercent != 0)
+    table.Rows.push_back(MoneyRow("Subtotal", span, m.Subtotal, currency, false));
   if (m.DiscountPercent != 0)
     table.Rows.push_back(
         MoneyRow("Discount " + PercentText(m.DiscountPercent), span, -m.Discount, currency, false));
@@ -91,8 +93,8 @@ void AppendMoneyRows(TQuoteTable &table, const TJobMoney &m, const TCurrencyForm
     table.Rows.push_back(MoneyRow("VAT " + PercentText(m.VatPercent) + " on " +
                                       MoneyText(m.Subtotal - m.Discount, currency),
                                   span, m.Vat, currency, false));
-  table.Rows.push_back(MoneyRow(m.VatPercent != 0 ? "Total including VAT" : "Total", span, m.Total,
-                                currency, true));
+  table.Rows.push_back(
+      MoneyRow(m.VatPercent != 0 ? "Total including VAT" : "Total", span, m.Total, currency, true));
 }
 
 } // namespace korvane

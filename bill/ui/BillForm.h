@@ -111,6 +111,8 @@ private:
   QString AskExportPath(const TJobFormat &format);
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
+  // Says once what the output left out (a logo that could not be read).
+  void TellWarning(const TJobWriter &writer);
 
   TBillServices services_;
   TScrivelEditor *editor_ = nullptr;

@@ -12,7 +12,7 @@
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
 #include "bill/job/BillTextJob.h"
-#include "bill/job/QuoteBuilder.h"
+#include "bill/job/CustomerQuote.h"
 #include "bill/ui/BillForm.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/QuotePrint.h"
@@ -163,6 +163,7 @@ bool TBillForm::Export(const TJobFormat &format, const QString &path) {
          tr("Cannot export the quote: %1").arg(QString::fromStdString(fatal)));
     return false;
   }
+  TellWarning(*writer);
   return true;
 }
 
@@ -170,13 +171,20 @@ bool TBillForm::ExportHtml(const QString &path) {
   return Export(*FindJobFormat("html"), path);
 }
 
+void TBillForm::TellWarning(const TJobWriter &writer) {
+  if (const std::string_view warning = writer.Warning(); !warning.empty())
+    Tell(TMsgKind::Warning, TMsgButtons::Ok,
+         QString::fromUtf8(warning.data(), qsizetype(warning.size())));
+}
+
 bool TBillForm::LayoutOn(QPagedPaintDevice &device) {
   // The printed quote is drawn from the same document as the HTML one.
-  TQuoteBuilder quote;
+  TCustomerQuote quote;
   TJobTotals totals;
   std::string fatal;
   if (!PriceInto({&quote}, totals, fatal))
     return false;
+  TellWarning(quote);
   QPainter painter;
   if (!painter.begin(&device))
     return false;

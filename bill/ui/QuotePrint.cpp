@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -49,7 +50,9 @@ public:
   bool Run() {
     y_ = top_;
     tableIndex_ = -1;
+    Logo();
     Put(TKind::Title, title_, Text(document_.Title));
+    Blocks();
     for (const auto &[name, value] : document_.Facts)
       Put(TKind::Info, body_, Text(name) + ": " + Text(value));
     tableIndex_ = 0;
@@ -58,6 +61,13 @@ public:
       ++tableIndex_;
     }
     tableIndex_ = -1;
+    for (const TQuoteBlock &paragraph : document_.Paragraphs) {
+      Gap();
+      Put(TKind::Section, bold_, Text(paragraph.Heading));
+      for (const std::string &line : paragraph.Lines)
+        Put(TKind::Paragraph, body_, Text(line));
+    }
+    Acceptance();
     Gap();
     Put(TKind::Footer, small_, Text(document_.Footer));
     PageNumber();
@@ -123,6 +133,94 @@ private:
     Draw(font, QRect(left_, y_, width, h), Qt::AlignLeft, text);
     Record(kind, left_, -1, width, text);
     y_ += h;
+  }
+
+  // The logo at the top right, as high as the title and the blocks' first
+  // lines; an image Qt cannot read leaves the page without it.
+  void Logo() {
+    if (document_.Logo.empty())
+      return;
+    const QImage image = QImage::fromData(
+        QByteArray::fromRawData(document_.Logo.data(), qsizetype(document_.Logo.size())));
+    if (image.isNull() || image.height() == 0)
+      return;
+    const int height = static_cast<int>(18 * mm_);
+    const int width =
+        std::min(static_cast<int>(static_cast<long long>(image.width()) * height / image.height()),
+                 (right_ - left_) / 3);
+    const QRect box(right_ - width, top_, width, height);
+    if (drawing())
+      painter_.drawImage(box, image);
+    Record(TKind::Logo, box.x(), -1, width, QString());
+    logoLeft_ = box.x() - static_cast<int>(3 * mm_);
+    logoBottom_ = box.bottom();
+  }
+
+  // The company, the customer and the job side by side, each wrapped in its
+  // share of the width.
+  void Blocks() {
+    if (document_.Blocks.empty())
+      return;
+    Gap();
+    const int count = static_cast<int>(document_.Blocks.size());
+    const int right = y_ < logoBottom_ ? logoLeft_ : right_;
+    const int share = std::max((right - left_) / count, 1);
+    const int gap = LineHeight(body_) / 2;
+    std::vector<int> heights;
+    int height = 0;
+    for (const TQuoteBlock &block : document_.Blocks) {
+      int h = WrappedHeight(bold_, share - gap, Text(block.Heading));
+      for (const std::string &line : block.Lines)
+        h += WrappedHeight(body_, share - gap, Text(line));
+      height = std::max(height, h);
+    }
+    if (!Room(height))
+      return;
+    const int top = y_;
+    for (int b = 0; b < count; ++b) {
+      const TQuoteBlock &block = document_.Blocks[static_cast<std::size_t>(b)];
+      const int x = left_ + b * share;
+      y_ = top;
+      const auto line = [&](const QFont &font, const QString &text) {
+        const int h = WrappedHeight(font, share - gap, text);
+        Draw(font, QRect(x, y_, share - gap, h), Qt::AlignLeft, text);
+        Record(TKind::Block, x, b, share - gap, text);
+        y_ += h;
+      };
+      line(bold_, Text(block.Heading));
+      for (const std::string &text : block.Lines)
+        line(body_, Text(text));
+    }
+    y_ = std::max(top + height, logoBottom_ > top ? logoBottom_ : 0);
+  }
+
+  // Where the customer signs: the text, then a line to write on for each field.
+  void Acceptance() {
+    const TQuoteAcceptance &a = document_.Acceptance;
+    if (a.Heading.empty())
+      return;
+    Gap();
+    const int fieldHeight = LineHeight(body_) * 2;
+    // The heading, the text and the fields stay together.
+    const int whole = LineHeight(bold_) + WrappedHeight(body_, right_ - left_, Text(a.Text)) +
+                      fieldHeight * static_cast<int>(a.Fields.size());
+    if (y_ + whole > bottom_)
+      Room(bottom_ - top_ + 1);
+    Put(TKind::Section, bold_, Text(a.Heading));
+    Put(TKind::Paragraph, body_, Text(a.Text));
+    for (const std::string &field : a.Fields) {
+      if (!Room(fieldHeight))
+        return;
+      y_ += fieldHeight - LineHeight(body_);
+      const int labelWidth =
+          std::max(TextWidth(body_, Text(field)) + LineHeight(body_), (right_ - left_) / 6);
+      Draw(body_, QRect(left_, y_, labelWidth, LineHeight(body_)), Qt::AlignLeft, Text(field));
+      Record(TKind::Field, left_, -1, labelWidth, Text(field));
+      y_ += LineHeight(body_);
+      if (drawing())
+        painter_.drawLine(left_ + labelWidth, y_ - LineHeight(body_) / 4,
+                          left_ + (right_ - left_) * 2 / 3, y_ - LineHeight(body_) / 4);
+    }
   }
 
   // Column edges for `table`: every column as wide as its widest text when
@@ -193,7 +291,7 @@ private:
       if (c >= edges_.size() - 1)
         break;
       const int width = CellBox(c, cell.Span, 0).width();
-      int h = WrappedHeight(row.Total ? bold_ : body_, width, Text(cell.Text));
+      int h = WrappedHeight(row.Total || row.Heading ? bold_ : body_, width, Text(cell.Text));
       if (!cell.Note.empty())
         h += WrappedHeight(small_, width, Text(cell.Note));
       height = std::max(height, h);
@@ -206,7 +304,7 @@ private:
     const int height = RowHeight(row);
     if (!Room(height))
       return;
-    const QFont &font = row.Total ? bold_ : body_;
+    const QFont &font = row.Total || row.Heading ? bold_ : body_;
     std::size_t c = 0;
     for (const TQuoteCell &cell : row.Cells) {
       if (c >= edges_.size() - 1)
@@ -215,8 +313,10 @@ private:
       const Qt::Alignment align = cell.Number ? Qt::AlignRight : Qt::AlignLeft;
       const QString text = Text(cell.Text);
       Draw(font, box, align, text);
-      Record(row.Total ? TKind::Total : TKind::Cell, box.x(), static_cast<int>(c), box.width(),
-             text);
+      Record(row.Total     ? TKind::Total
+             : row.Heading ? TKind::Section
+                           : TKind::Cell,
+             box.x(), static_cast<int>(c), box.width(), text);
       if (!cell.Note.empty()) {
         const int below = WrappedHeight(font, box.width(), text);
         const QRect noteBox(box.x(), box.y() + below, box.width(), box.height() - below);
@@ -279,6 +379,7 @@ private:
   QFont body_, bold_, small_, title_;
   int page_ = 0;
   int y_ = 0;
+  int logoLeft_ = 0, logoBottom_ = 0; // the logo's room at the top of the first page
   bool ok_ = true;
 };
 

@@ -1,9 +1,10 @@
 #pragma once
 // The printed quote: the quote document (the one the HTML page is written
-// from) laid out on pages, each table's column headings repeated on every
-// page it runs onto, long texts wrapped rather than cut, and the pages
-// numbered. The layout draws on any page surface (a printer, a PDF) and
-// returns where it put every text, so it can be checked without paper.
+// from) laid out on pages: the logo and the blocks of the company, customer
+// and job at the top, the tables, the terms and the acceptance, each table's column headings
+// repeated on every page it runs onto, long texts wrapped rather than cut, and the pages numbered.
+// The layout draws on any page surface (a printer, a PDF) and returns where it put every text, so
+// it can be checked without paper.
 #include <QString>
 
 #include <vector>
@@ -24,7 +25,11 @@ struct TQuoteText {
     Note,
     Total,
     PageNumber,
-    Footer
+    Footer,
+    Logo,      // the logo's box, no text
+    Block,     // a line of the company, customer or job block; Column: the block
+    Paragraph, // a line of the terms or the acceptance text
+    Field      // a line of the acceptance to write on
   };
   TKind Kind;
   int Page = 0;     // 0-based

@@ -41,9 +41,10 @@ TEST(BillCli, OutputsAndExitStatus) {
   EXPECT_EQ(csv.status, 1);
   const std::vector<std::string> rows = Lines(csv.out);
   ASSERT_EQ(rows.size(), 3u) << csv.out;
-  EXPECT_TRUE(rows[0].ends_with(",status,warnings,quantity,extended_price\r")) << rows[0];
+  EXPECT_TRUE(rows[0].ends_with(",status,warnings,quantity,extended_price,each,amount,section\r"))
+      << rows[0];
   EXPECT_EQ(rows[2].rfind("5,Elbow,", 0), 0u) << rows[2];
-  EXPECT_TRUE(rows[2].ends_with(",4,1240\r")) << rows[2];
+  EXPECT_TRUE(rows[2].ends_with(",4,1240,310,1240,\r")) << rows[2];
   EXPECT_EQ(csv.err, "korvane-price: line 7: not priced: Shoe: the calculator has no costing "
                      "for shoes\n");
 
@@ -66,10 +67,10 @@ TEST(BillCli, OutputsAndExitStatus) {
 TEST(BillCli, QuotePageStandsAlone) {
   TempFolder dir;
   const CliResult r =
-      RunPricer({"--bill", "-", "--html", dir.File("quote.html")}, kBill + "Collar\n 500 1\n");
+      RunPricer({"--bill", "-", "--sheet", dir.File("job.sheet")}, kBill + "Collar\n 500 1\n");
   EXPECT_EQ(r.status, 1) << r.err;
-  const std::string page = GetFile(dir.File("quote.html"));
-  EXPECT_NE(page.find("<title>Quote: standard input</title>"), std::string::npos);
+  const std::string page = GetFile(dir.File("job.sheet"));
+  EXPECT_NE(page.find("<title>Estimator&#39;s sheet: standard input</title>"), std::string::npos);
   EXPECT_NE(page.find("@media print"), std::string::npos);
   EXPECT_NE(page.find("Collar: the calculator has no costing for collars"), std::string::npos);
   for (const char *outside : {"<script", "http:", "https:", "<link", "src=", "url("})

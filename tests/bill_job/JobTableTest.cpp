@@ -42,10 +42,10 @@ TEST(JobTable, ExampleJobAsTheWindowShowsIt) {
   PriceText(run, GetFile(kDataFiles + "level2-office.dct"), JobIn(kDataFiles));
   ASSERT_TRUE(run.ok) << run.fatal;
   const TJobSummary &s = run.table.Summary();
-  EXPECT_EQ(s.Total, "R42,454.31");
+  EXPECT_EQ(s.Total, "R42,454.29");
   EXPECT_EQ(s.Sheet, "283.97 m²  1,658.5 kg");
   EXPECT_EQ(s.Counts, "28 priced, 0 not priced, 0 bad");
-  EXPECT_EQ(s.Status, "Total R42,454.31   28 priced, 0 not priced, 0 bad");
+  EXPECT_EQ(s.Status, "Total R42,454.29   28 priced, 0 not priced, 0 bad");
   ASSERT_EQ(s.Sheets.size(), 3u);
   EXPECT_EQ(s.Sheets[0][0], "0.6 mm");
   EXPECT_EQ(s.Sheets[0][1], "151.76 m²");

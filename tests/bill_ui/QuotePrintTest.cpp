@@ -83,7 +83,7 @@ TEST_F(QuotePrintTest, LongJobRepeatsTheHeadingOnEveryPage) {
   EXPECT_EQ(rows, 150);
   // The title is on the first page; the total and the left-out line on the last.
   EXPECT_EQ(layout.Texts.front().Kind, TKind::Title);
-  EXPECT_EQ(layout.Texts.front().Text, "Quote: job.dct");
+  EXPECT_EQ(layout.Texts.front().Text, "Estimator's sheet: job.dct");
   const auto last = [&](TKind kind) {
     for (auto t = layout.Texts.rbegin(); t != layout.Texts.rend(); ++t)
       if (t->Kind == kind)
