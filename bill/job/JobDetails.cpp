@@ -84,7 +84,7 @@ bool ReadPercent(std::string_view text, TPercent100 &out, std::string &reason) {
   const std::string_view part = dot == std::string_view::npos ? "" : text.substr(dot + 1);
   int units = 0, hundredths = 0;
   if (!ReadWhole(whole, units, 1000) ||
-      (dot != std::string_view::npos && (part.empty() || !ReadWhole(part, hundredths, 99)))) {
+      (dot != std::string_view::npos && (part.empty() || !ReadWhole(part, hundredths, 999)))) {
     reason = "reads as a percentage, such as 15%";
     return false;
   }

@@ -14,16 +14,22 @@ struct TLineSeen {
   int Code = 0;
   long Quantity = 0;
   double Price = 0, Extended = 0, Area = 0, InsArea = 0, Weight = 0, Gauge = 0;
+  TCents Each = 0, Amount = 0;
+  int SectionLine = 0;
 };
 
 class TRecordingWriter : public TJobWriter {
 public:
   std::vector<TLineSeen> lines;
   bool begun = false;
-  void Begin(const TJobInfo &) override { begun = true; }
+  TJobInfo info;
+  void Begin(const TJobInfo &i) override {
+    begun = true;
+    info = i;
+  }
   void Line(const TPricedLine &l) override {
     lines.push_back({l.Bill.Line, l.Bill.Code, l.Bill.Quantity, l.Price, l.Extended, l.Area,
-                     l.InsArea, l.Weight, l.Gauge});
+                     l.InsArea, l.Weight, l.Gauge, l.Each, l.Amount, l.SectionLine});
   }
   bool End(const TJobTotals &, std::string &) override { return true; }
 };
