@@ -25,13 +25,23 @@ bool StartsSection(std::string_view line) {
   return end == line.size() || !std::isalnum(static_cast<unsigned char>(line[end]));
 }
 
+// A "#" line: a section's heading.
+bool IsHeading(std::string_view line) {
+  const std::size_t at = line.find_first_not_of(" \t");
+  return at != std::string_view::npos && line[at] == '#';
+}
+
 } // namespace
 
 int SectionEndLine(const std::vector<std::string_view> &lines, int caretLine) {
   const int count = static_cast<int>(lines.size());
+  // A bill with headings is cut at its headings; one without, at its
+  // GlobalSettings lines.
+  const bool headings = std::any_of(lines.begin(), lines.end(), IsHeading);
   int end = count;
   for (int i = std::clamp(caretLine + 1, 0, count); i < count; ++i) {
-    if (StartsSection(lines[static_cast<std::size_t>(i)])) {
+    const std::string_view line = lines[static_cast<std::size_t>(i)];
+    if (headings ? IsHeading(line) : StartsSection(line)) {
       end = i;
       break;
     }

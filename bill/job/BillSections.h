@@ -1,6 +1,7 @@
 #pragma once
 // Where the bill window's "Paste item" puts an item: at the end of the
-// section the caret is in. A GlobalSettings line starts a section, so a
+// section the caret is in. In a bill with "#" headings a heading starts a
+// section, as on its quote; in one without, a GlobalSettings line does, so a
 // pasted item lands among the items whose defaults it shares.
 #include <string>
 #include <string_view>
@@ -9,7 +10,8 @@
 namespace korvane {
 
 // The 0-based line before which an item goes when the caret is on
-// `caretLine`: the next GlobalSettings line below the caret, else the end.
+// `caretLine`: the next heading (or, without headings, GlobalSettings line)
+// below the caret, else the end.
 // Trailing blank lines of the section stay below the item.
 int SectionEndLine(const std::vector<std::string_view> &lines, int caretLine);
 

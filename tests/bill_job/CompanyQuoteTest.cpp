@@ -16,10 +16,11 @@ namespace {
 
 TEST(CompanyProfile, ReadsTheCompanyGroupAndRefusesWhatDoesNotLoad) {
   TempFolder dir;
-  PutFile(dir.File("company.ini"), "[Company]\r\nName=Okafor Sheet Metal\r\n"
-                                   "Address=14 Foundry Lane | | Port Elin 4410\r\n"
-                                   "Logo=logo.png\r\nCurrency=R\r\nValidityDays=45\r\n"
-                                   "VatPercent=12.5\r\nTerms=Payment in 30 days.|Excludes builder's work.\r\n");
+  PutFile(dir.File("company.ini"),
+          "[Company]\r\nName=Okafor Sheet Metal\r\n"
+          "Address=14 Foundry Lane | | Port Elin 4410\r\n"
+          "Logo=logo.png\r\nCurrency=R\r\nValidityDays=45\r\n"
+          "VatPercent=12.5\r\nTerms=Payment in 30 days.|Excludes builder's work.\r\n");
   TCompanyProfile profile;
   std::string error;
   ASSERT_TRUE(ReadCompanyProfile(dir.File("company.ini"), profile, error)) << error;
@@ -90,13 +91,27 @@ TEST(CustomerQuote, CarriesTheJobInWordsAndNothingOfTheEstimators) {
   ASSERT_EQ(job.Pricer().Totals().Priced, 3u);
   const TJobMoney &m = job.Pricer().Totals().Money;
 
-  for (const std::string &text : std::initializer_list<std::string>{"<h1>Quote Q-0142</h1>", "Okafor Sheet Metal", "Tax number 4410 2210",
-        "Harbour Road Properties", "14 Quay Street", "Level 2 offices", "Valid until</dt><dd>2026-03-30",
-        "<h2>Supply riser</h2>", "<h2>Round branches</h2>", "Square Bend, vaned",
-        "1200mm x 600mm", "turning vanes, 1.0 mm sheet, 35 mm flanged joints, erection included",
-        "25 mm external insulation", "erection not included, brackets included",
-        "Subtotal Supply riser", "VAT 15% on ", "Total including VAT", MoneyText(m.Total, {}),
-        "Payment in 30 days.", "Signature"})
+  for (const std::string &text : std::initializer_list<std::string>{
+           "<h1>Quote Q-0142</h1>",
+           "Okafor Sheet Metal",
+           "Tax number 4410 2210",
+           "Harbour Road Properties",
+           "14 Quay Street",
+           "Level 2 offices",
+           "Valid until</dt><dd>2026-03-30",
+           "<h2>Supply riser</h2>",
+           "<h2>Round branches</h2>",
+           "Square Bend, vaned",
+           "1200mm x 600mm",
+           "turning vanes, 1.0 mm sheet, 35 mm flanged joints, erection included",
+           "25 mm external insulation",
+           "erection not included, brackets included",
+           "Subtotal Supply riser",
+           "VAT 15% on ",
+           "Total including VAT",
+           MoneyText(m.Total, {}),
+           "Payment in 30 days.",
+           "Signature"})
     EXPECT_NE(html.find(text), std::string::npos) << text;
   for (const char *estimators :
        {"Default.cst", "Reference date", "2000-01-01", "Gauge", "Weight", "Area", "Line",

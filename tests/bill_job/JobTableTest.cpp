@@ -113,6 +113,20 @@ TEST(BillSections, PastedItemGoesToTheEndOfTheCaretsSection) {
     EXPECT_EQ(SectionEndLine(bill, c.caret), c.at) << c.caret;
   EXPECT_EQ(SectionEndLine({}, 0), 0);
 
+  // With "#" headings the headings cut the sections, GlobalSettings do not.
+  const std::vector<std::string_view> headed = {
+      "; Customer: A",      // 0
+      "# Level 1",          // 1
+      "GlobalSettings (x)", // 2
+      "Nipple",             // 3
+      " 500 1",             // 4
+      "",                   // 5
+      "  # Level 2",        // 6
+      "Elbow",              // 7
+  };
+  for (const auto &c : {std::pair{0, 1}, {1, 5}, {2, 5}, {4, 5}, {6, 8}, {7, 8}})
+    EXPECT_EQ(SectionEndLine(headed, c.first), c.second) << c.first;
+
   EXPECT_EQ(PastedEntryText("Nipple (Erection=Include)\r\n\t-\t500  1\r\n"),
             "Nipple (Erection=Include)\n\t-\t500  1\n");
   EXPECT_EQ(PastedEntryText("\n\nTaper\r 1 2\n\n"), "Taper\n 1 2\n");

@@ -27,8 +27,8 @@ TEST(QuoteFigures, CentsRoundHalvesAwayFromZero) {
 
   // VAT is charged on the discounted amount, each rounded once.
   const TJobMoney m = JobMoney(100001, 500, 1500);
-  EXPECT_EQ(m.Discount, 5000);           // 5,000.05
-  EXPECT_EQ(m.Vat, 14250);               // 15% of 95,001
+  EXPECT_EQ(m.Discount, 5000); // 5,000.05
+  EXPECT_EQ(m.Vat, 14250);     // 15% of 95,001
   EXPECT_EQ(m.Total, 100001 - 5000 + 14250);
   EXPECT_EQ(PercentText(1250), "12.5%");
   EXPECT_EQ(PercentText(1505), "15.05%");
@@ -66,8 +66,8 @@ TEST(QuoteFigures, ExampleJobAddsUpAsPrinted) {
   const TJobMoney &m = run.totals.Money;
   EXPECT_EQ(m.Subtotal, 4245429);
   EXPECT_EQ(m.Subtotal, subtotal);
-  EXPECT_EQ(m.Discount, 212271);              // 2,122.7145
-  EXPECT_EQ(m.Vat, 604974);                   // 15% of 40,331.58 = 6,049.737
+  EXPECT_EQ(m.Discount, 212271); // 2,122.7145
+  EXPECT_EQ(m.Vat, 604974);      // 15% of 40,331.58 = 6,049.737
   EXPECT_EQ(m.Total, 4245429 - 212271 + 604974);
 }
 

@@ -5,12 +5,15 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <map>
 
 #include "bill/job/BillTextJob.h"
+#include "bill/job/CustomerQuote.h"
 #include "bill/job/QuoteBuilder.h"
+#include "bill/job/QuoteHtml.h"
 #include "bill/ui/QuotePrint.h"
 #include "tests/bill_ui/BillWorld.h"
 #include "tests/support/UiTest.h"
@@ -124,6 +127,88 @@ TEST_F(QuotePrintTest, LongTextsWrapAndFiguresKeepTheirWidth) {
     }
   }
   EXPECT_TRUE(amount);
+}
+
+// Every text of the document with its blanks taken out: a wrapped text
+// comes back from the PDF in pieces.
+QString Squeezed(QString text) {
+  text.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
+  return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The customer's quote of one job as HTML and as PDF, the PDF's text read
+// back: both carry every text and figure of the document, a long name and a
+// nine-digit total whole.
+TEST_F(QuotePrintTest, HtmlAndPdfCarryTheSameTextsAndFigures) {
+  const std::string longName = "Harbour" + std::string(150, 'X') + "Properties";
+  const std::string bill =
+      "; Customer: " + longName +
+      "\n; Customer address: 14 Quay Street\n; Project: Level 2 offices\n"
+      "; Quote number: Q-0142\n; Date: 2026-02-28\n; Discount: 5%\n"
+      "; VAT: 15%\n# Supply riser\n"
+      "StraightRect (Insulation=External, InsThickness=25mm, NumberOff=99999)\n"
+      " 1200 600 2.400\n# Round branches\nSpiral (NumberOff=12)\n 400 3.000\n";
+  TBillTextJob job;
+  job.Setup.ProgramDir = (kStage + "/Korvane/").toStdString();
+  job.Setup.DataDir = (kStage + "/Common Files/").toStdString();
+  job.Setup.Currency.symbol = "R";
+  job.FallbackCostFile = (kStage + "/Data Files/Default.cst").toStdString();
+  job.BillName = "job.dct";
+  job.Company.Name = "Okafor Sheet Metal";
+  job.Company.Address = {"14 Foundry Lane", "Port Elin 4410"};
+  job.Company.Terms = {"Payment in 30 days from the invoice."};
+  TCustomerQuote quote("2026-03-01");
+  TJobTotals totals;
+  std::string fatal;
+  ASSERT_TRUE(PriceBillText(bill, job, {&quote}, totals, fatal)) << fatal;
+  ASSERT_GE(totals.Money.Total, 100'000'000'00); // nine digits before the point
+  const TQuoteDocument &document = quote.Document();
+  std::string html;
+  AppendQuoteHtml(html, document);
+
+  TQuoteLayout layout;
+  {
+    QPdfWriter writer(File("customer.pdf"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    TPagedDeviceSurface surface(writer, painter);
+    ASSERT_TRUE(LayoutQuote(surface, document, layout));
+  }
+  QProcess read;
+  read.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), File("customer.pdf"), "-"});
+  ASSERT_TRUE(read.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+  ASSERT_EQ(read.exitCode(), 0);
+  const QString pdf = Squeezed(QString::fromUtf8(read.readAllStandardOutput()));
+
+  std::vector<std::string> texts{document.Title, document.Acceptance.Text};
+  for (const TQuoteBlock &block : document.Blocks) {
+    texts.push_back(block.Heading);
+    texts.insert(texts.end(), block.Lines.begin(), block.Lines.end());
+  }
+  for (const auto &fact : document.Facts)
+    texts.push_back(fact.second);
+  for (const TQuoteTable &table : document.Tables)
+    for (const TQuoteRow &row : table.Rows)
+      for (const TQuoteCell &cell : row.Cells)
+        texts.insert(texts.end(), {cell.Text, cell.Note});
+  for (const TQuoteBlock &paragraph : document.Paragraphs)
+    texts.insert(texts.end(), paragraph.Lines.begin(), paragraph.Lines.end());
+  int figures = 0;
+  for (const std::string &text : texts) {
+    if (text.empty())
+      continue;
+    std::string escaped;
+    AppendHtmlText(escaped, text);
+    EXPECT_NE(html.find(escaped), std::string::npos) << text;
+    EXPECT_TRUE(pdf.contains(Squeezed(QString::fromStdString(text)))) << text;
+    figures += text.starts_with("R");
+  }
+  EXPECT_GE(figures, 9); // each and amount of two lines, two subtotals, discount, VAT, total
+  EXPECT_TRUE(pdf.contains(Squeezed(QString::fromStdString(MoneyText(totals.Money.Total, {"R"})))));
+  EXPECT_TRUE(pdf.contains(QString::fromStdString(longName)));
+  for (int page = 1; page <= layout.Pages; ++page)
+    EXPECT_TRUE(pdf.contains(QStringLiteral("Page%1of%2").arg(page).arg(layout.Pages)));
 }
 
 } // namespace
