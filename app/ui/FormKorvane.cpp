@@ -48,7 +48,7 @@ TFormKorvane::TFormKorvane(TKorvaneWorld &world, TFormKorvaneServices services, 
   if (!services_.Messages)
     boxSink_ = std::make_unique<TMessageBoxSink>(this);
   messages_ = services_.Messages ? services_.Messages : boxSink_.get();
-  dialogs_ = &DialogsOr(services_.Dialogs);
+  dialogs_ = &DialogsOf(services_);
 
   createActions();
   createToolBar();
@@ -242,8 +242,7 @@ void TFormKorvane::applyFormSettings() {
   TFormSettings defaults;
   defaults.Width = design.width();
   defaults.Height = design.height();
-  const QString file =
-      services_.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services_.SettingsFile;
+  const QString file = SettingsFileOf(services_);
   const TFormSettings settings = ReadFormSettings(file, defaults);
   world_.LastCostFile = settings.LastCostFile.toStdString();
   resize(std::max(settings.Width, design.width()), std::max(settings.Height, design.height()));
