@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -28,6 +27,7 @@
 #include "desktop/ScrivelEditor.h"
 #include "desktop/SearchDialog.h"
 #include "desktop/SettingsKeys.h"
+#include "desktop/WindowPlacement.h"
 
 namespace korvane {
 
@@ -43,6 +43,14 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
   UpdateCaption();
   priceTimer_.start();
+  // Where the last bill window was left; a first start leaves the place to
+  // the window manager.
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
+  if (settings.contains(SettingsKeys::kBillWindowGroup + QStringLiteral("/Width"))) {
+    const TWindowPlacement design{0, 0, width(), height(), true, 0};
+    RestoreWindowPlacement(*this,
+                           ReadWindowPlacement(settings, SettingsKeys::kBillWindowGroup, design));
+  }
 }
 
 TBillForm::~TBillForm() = default;
@@ -212,7 +220,7 @@ QString TBillForm::BillDir() const {
 }
 
 std::string TBillForm::FallbackCostFile() const {
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   const QString last = settings.value(SettingsKeys::kLastCostFile).toString();
   if (last.isEmpty())
     return {};
@@ -303,8 +311,7 @@ void TBillForm::GoToLine(int line) {
 }
 
 void TBillForm::PasteItem() {
-  const std::string entry =
-      PastedEntryText(QApplication::clipboard()->text().toUtf8().toStdString());
+  const std::string entry = PastedEntryText(ReadClipboard(services_).toUtf8().toStdString());
   if (entry.empty())
     return;
   const std::vector<std::string> lines = BillLines();
@@ -354,6 +361,8 @@ void TBillForm::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
+  WriteWindowPlacement(settings, SettingsKeys::kBillWindowGroup, CurrentWindowPlacement(*this));
   event->accept();
 }
 

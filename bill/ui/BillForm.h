@@ -109,6 +109,8 @@ private:
   bool PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
                  std::string &fatal) const;
   QString AskExportPath(const TJobFormat &format);
+  // The services' message sink, else message boxes over this window.
+  TMessageSink &Messages();
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
 
@@ -130,7 +132,7 @@ private:
   TCostRec costs_{};
   std::string costFileName_;
   TSpiralPriceTable spiralPrices_{};
-  std::unique_ptr<TMessageSink> costsSink_;
+  std::unique_ptr<TMessageSink> boxSink_; // message boxes over the window
   QTemporaryDir scratch_;
 };
 

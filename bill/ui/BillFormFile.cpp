@@ -20,6 +20,7 @@
 #include "costs/FittingsFiles.h"
 #include "costs/MakerFolders.h"
 #include "costs/ui/PricesDlg.h"
+#include "desktop/MessageBoxSink.h"
 #include "desktop/ScrivelEditor.h"
 #include "desktop/SettingsKeys.h"
 
@@ -29,24 +30,18 @@ namespace {
 
 const QString kRecentKey = SettingsKeys::kBillRecentFiles;
 
-// Hands the cost editor's messages to the window's message boxes.
-class TServiceSink : public TMessageSink {
-public:
-  TServiceSink(const TBillServices &services, QWidget *parent)
-      : services_(services), parent_(parent) {}
-  TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
-    return services_.Message(parent_, kind, buttons, text);
-  }
-
-private:
-  const TBillServices &services_;
-  QWidget *parent_;
-};
-
 } // namespace
 
+TMessageSink &TBillForm::Messages() {
+  if (services_.Messages)
+    return *services_.Messages;
+  if (!boxSink_)
+    boxSink_ = std::make_unique<TMessageBoxSink>(this);
+  return *boxSink_;
+}
+
 TMsgResult TBillForm::Tell(TMsgKind kind, TMsgButtons buttons, const QString &text) {
-  return services_.Message(this, kind, buttons, text.toStdString());
+  return Messages().Show(kind, buttons, text.toStdString());
 }
 
 bool TBillForm::LoadFile(const QString &path) {
@@ -124,7 +119,7 @@ void TBillForm::OpenClick() {
 }
 
 QStringList TBillForm::RecentFiles() const {
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   return settings.value(kRecentKey).toStringList();
 }
 
@@ -134,7 +129,7 @@ void TBillForm::AddRecent(const QString &path) {
   recent.prepend(path);
   while (recent.size() > kRecentCount)
     recent.removeLast();
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   settings.setValue(kRecentKey, recent);
 }
 
@@ -229,7 +224,7 @@ void TBillForm::ExportClick(const TJobFormat &format) {
 
 void TBillForm::PrintClick() {
   Reprice();
-  const std::unique_ptr<QPagedPaintDevice> printer = services_.Printer(this, BillName());
+  const std::unique_ptr<QPagedPaintDevice> printer = ChoosePrinter(services_, this, BillName());
   if (!printer)
     return;
   if (!LayoutOn(*printer))
@@ -249,18 +244,16 @@ void TBillForm::CostsClick() {
     name =
         QDir::cleanPath(QFileInfo(QString::fromStdString(name)).absoluteFilePath()).toStdString();
   costFileName_ = name;
-  if (!costsSink_)
-    costsSink_ = std::make_unique<TServiceSink>(services_, this);
   costs_ = DefaultCosts();
   if (!costFileName_.empty() && FileExists(costFileName_))
-    LoadCostFile(costFileName_, costs_, *costsSink_);
+    LoadCostFile(costFileName_, costs_, Messages());
   const std::string dataDir = services_.SharedDataDir.toStdString();
   bool ended = false;
-  ReadFittingsIni(spiralPrices_, dataDir, *costsSink_, [&ended] { ended = true; });
+  ReadFittingsIni(spiralPrices_, dataDir, Messages(), [&ended] { ended = true; });
   if (ended)
     return;
-  TPricesWorld world{costs_,      costFileName_, spiralPrices_,
-                     *costsSink_, [] {},         services_.ProgramDir.toStdString(),
+  TPricesWorld world{costs_,     costFileName_, spiralPrices_,
+                     Messages(), [] {},         services_.ProgramDir.toStdString(),
                      dataDir};
   TPricesServices prices = TPricesServices::Desktop();
   prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();

@@ -103,6 +103,19 @@ TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
   EXPECT_EQ(form->Summary().Counts, "29 priced, 0 not priced, 0 bad");
 }
 
+// A bill window comes back where and as large as the last one was left; the
+// first ever is placed by the window manager at its design size.
+TEST_F(BillFormTest, ANewWindowTakesThePlaceTheLastWasLeftIn) {
+  TBillForm *first = Open();
+  EXPECT_EQ(first->size(), QSize(1200, 720));
+  first->resize(900, 500);
+  first->move(40, 30);
+  ASSERT_TRUE(first->close());
+  TBillForm *second = Open();
+  EXPECT_EQ(second->size(), QSize(900, 500));
+  EXPECT_EQ(second->pos(), QPoint(40, 30));
+}
+
 TEST_F(BillFormTest, BadLineSaysWhyAndTakesTheCaretThere) {
   TBillForm *form = Open("Nipple\n 500 1\n 500 0\nShoe\n 600 500 1\nElbow\n 500 750 90 3\n");
   ShowActive(*form);

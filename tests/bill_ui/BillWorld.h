@@ -26,10 +26,26 @@ public:
   QColor Colour(QWidget *, const QColor &) override { return {}; }
 };
 
+// Keeps what a window says and answers as the test says.
+class TSayingSink : public TMessageSink {
+public:
+  TSayingSink(std::vector<std::string> &said, const TMsgResult &answer)
+      : said_(said), answer_(answer) {}
+  TMsgResult Show(TMsgKind, TMsgButtons, const std::string &text) override {
+    said_.push_back(text);
+    return answer_;
+  }
+
+private:
+  std::vector<std::string> &said_;
+  const TMsgResult &answer_;
+};
+
 struct TBillWorld {
   std::shared_ptr<TAnsweringDialogs> dialogs = std::make_shared<TAnsweringDialogs>();
   std::vector<std::string> said;
   TMsgResult answer = TMsgResult::Ok;
+  TSayingSink sink{said, answer};
   QString printTo; // the PDF the printer writes
   std::function<int(TPricesDlg &)> costs = [](TPricesDlg &) { return kPricesCancel; };
 
@@ -40,10 +56,7 @@ struct TBillWorld {
     s.SettingsFile = settingsFile;
     s.Currency.symbol = "R";
     s.Dialogs = dialogs.get();
-    s.Message = [this](QWidget *, TMsgKind, TMsgButtons, const std::string &text) {
-      said.push_back(text);
-      return answer;
-    };
+    s.Messages = &sink;
     s.Printer = [this](QWidget *, const QString &) -> std::unique_ptr<QPagedPaintDevice> {
       return printTo.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(printTo);
     };
