@@ -2,6 +2,7 @@
 // in a window of its own; with none, one window on a new bill.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "bill/ui/BillForm.h"
 
@@ -12,7 +13,6 @@ int main(int argc, char *argv[]) {
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvane-bill")));
 
   const TBillServices services = TBillServices::Desktop(QApplication::applicationDirPath());
   QStringList paths = QApplication::arguments();
@@ -22,5 +22,9 @@ int main(int argc, char *argv[]) {
     opened += TBillForm::OpenWindow(services, path) != nullptr;
   if (opened == 0)
     TBillForm::OpenWindow(services);
+  // Looking the icon up in the desktop's themes searches many folders: done
+  // once the windows are up, they take it on as it comes.
+  QTimer::singleShot(
+      0, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvane-bill"))); });
   return app.exec();
 }
