@@ -44,7 +44,11 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   priceTimer_.start();
 }
 
-TBillForm::~TBillForm() = default;
+TBillForm::~TBillForm() {
+  // The table outlives job_ (QWidget deletes its children after our members
+  // are gone) and asks its model for rows while it hides.
+  model_->SetRows(nullptr);
+}
 
 TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &path) {
   auto *form = new TBillForm(services);
