@@ -22,6 +22,7 @@
 
 #include "bill/BillSections.h"
 #include "bill/BillTextJob.h"
+#include "bill/ui/BillRecovery.h"
 #include "bill/ui/JobTableModel.h"
 #include "costs/ui/DuctSyntax.h"
 #include "costs/ui/ScrivelEditor.h"
@@ -38,8 +39,19 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   priceTimer_.setSingleShot(true);
   priceTimer_.setInterval(kPriceDelayMs);
   connect(&priceTimer_, &QTimer::timeout, this, &TBillForm::Reprice);
-  connect(editor_, &QsciScintilla::textChanged, this, [this] { priceTimer_.start(); });
+  connect(editor_, &QsciScintilla::textChanged, this, &TBillForm::TextChanged);
   connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
+  if (services_.Recovery && services_.Recovery->Usable()) {
+    recoverySlot_ = services_.Recovery->NewSlot();
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &TBillForm::KeepRecovery);
+    // Saved, or undone back to what was saved: nothing to recover.
+    connect(editor_, &QsciScintilla::modificationChanged, this, [this] {
+      if (!Unsaved())
+        DropRecovery();
+    });
+  }
   UpdateCaption();
   priceTimer_.start();
 }
@@ -186,8 +198,7 @@ void TBillForm::FindNext() {
 }
 
 void TBillForm::UpdateCaption() {
-  setWindowTitle(BillName() +
-                 (editor_->isModified() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
+  setWindowTitle(BillName() + (Unsaved() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
                  ProductCaption() + QStringLiteral(" Bill"));
 }
 
@@ -216,7 +227,10 @@ TBillTextJob TBillForm::PriceRequest() const {
   if (std::string fallback = FallbackCostFile(); !fallback.empty())
     request.FallbackCostFile = std::move(fallback);
   request.BillName = BillName().toStdString();
-  request.BillDir = BillDir().toStdString();
+  // A new bill has no folder of its own: a relative Costs line names a file
+  // from the program's folder, as the shipped default does, never from the
+  // folder the program happened to be started in.
+  request.BillDir = (path_.isEmpty() ? services_.ProgramDir : BillDir()).toStdString();
   return request;
 }
 
@@ -342,6 +356,8 @@ void TBillForm::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  // Saved, or the user chose to drop the changes.
+  DropRecovery();
   event->accept();
 }
 

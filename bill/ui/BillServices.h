@@ -3,6 +3,7 @@
 // every dialog itself: file dialogs, message boxes, the print dialog and the
 // cost editor's run.
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@ class QWidget;
 
 namespace korvane {
 
+class TBillRecovery;
 class TPricesDlg;
 
 struct TBillServices {
@@ -30,6 +32,11 @@ struct TBillServices {
   std::function<std::unique_ptr<QPagedPaintDevice>(QWidget *parent, const QString &title)> Printer;
   // Shows the cost editor and returns its result.
   std::function<int(TPricesDlg &dialog)> ExecCosts;
+  // Where the windows keep their unsaved bills; null: nowhere.
+  std::shared_ptr<TBillRecovery> Recovery;
+  // Offers the unsaved bills found at start, one line each: true restores
+  // them, false discards them.
+  std::function<bool(const QStringList &bills)> AskRestore;
 
   // The real dialogs, for a program in `programDir`.
   static TBillServices Desktop(const QString &programDir);
