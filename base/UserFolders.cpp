@@ -41,8 +41,7 @@ std::string HomeFolder() {
 }
 
 std::string TarnwellStateFolder() {
-  return XdgBaseFolder(std::getenv("XDG_STATE_HOME"), HomeFolder(), "/.local/state") +
-         "Tarnwell/";
+  return XdgBaseFolder(std::getenv("XDG_STATE_HOME"), HomeFolder(), "/.local/state") + "Tarnwell/";
 }
 
 std::string UserDataFilesFolder() {

@@ -39,8 +39,8 @@ std::size_t WordEnd(std::string_view bill, std::size_t pos) {
 std::string SetCostsLine(std::string_view bill, std::string_view costFileName) {
   const std::string costsLine = "Costs = " + std::string(costFileName);
   std::size_t insertAt = std::string_view::npos;
-  std::size_t lineStart = 0;    // where the current line's text begins
-  bool lineHasWord = false;     // a word came before, on this line
+  std::size_t lineStart = 0; // where the current line's text begins
+  bool lineHasWord = false;  // a word came before, on this line
   std::size_t pos = 0;
   while (pos < bill.size()) {
     const char c = bill[pos];
@@ -55,7 +55,8 @@ std::string SetCostsLine(std::string_view bill, std::string_view costFileName) {
       const std::size_t close = bill.find('}', pos + 1);
       const std::size_t end = close == std::string_view::npos ? bill.size() : close + 1;
       // A comment over several lines: a new line would begin inside it.
-      if (!lineHasWord && bill.substr(pos, end - pos).find_first_of("\r\n") != std::string_view::npos)
+      if (!lineHasWord &&
+          bill.substr(pos, end - pos).find_first_of("\r\n") != std::string_view::npos)
         lineStart = end;
       pos = end;
     } else {

@@ -122,7 +122,7 @@ TRecoveryRead ReadRecoveryBytes(std::string_view bytes) {
   }
   read.Record.Text = std::string(bytes.substr(pos));
   read.State = haveLength && length == read.Record.Text.size() ? TRecoveryState::Good
-                                                                 : TRecoveryState::Damaged;
+                                                               : TRecoveryState::Damaged;
   return read;
 }
 

@@ -291,6 +291,7 @@ void TBillForm::CostsClick() {
                      *costsSink_, [] {},         services_.ProgramDir.toStdString(),
                      dataDir};
   TPricesServices prices = TPricesServices::Desktop();
+  prices.dialogs = services_.Dialogs;
   prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
   TPricesDlg dialog(std::move(world), std::move(prices), this);
   // Here there is a bill for Insert to write into.

@@ -65,8 +65,9 @@ bool TBillForm::KeepRecovery() {
     return true;
   }
   const QByteArray text = editor_->text().toUtf8();
-  const TRecoveryRecord record{path_.toStdString(), changedAt_,
-                              std::string(text.constData(), static_cast<std::size_t>(text.size()))};
+  const TRecoveryRecord record{
+      path_.toStdString(), changedAt_,
+      std::string(text.constData(), static_cast<std::size_t>(text.size()))};
   QString why;
   if (services_.Recovery->Keep(recoverySlot_, record, &why))
     return true;

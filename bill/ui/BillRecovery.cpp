@@ -41,11 +41,10 @@ TBillRecovery::TBillRecovery(const QString &folder) : folder_(QDir::cleanPath(fo
     return;
   }
   // The bills are the user's work: no one else reads them here.
-  QFile::setPermissions(folder_,
-                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                            QFile::WriteUser | QFile::ExeUser);
-  auto lock = std::make_unique<QLockFile>(QDir(folder_).filePath(
-      QString::fromStdString(RecoveryLockName(run_.toStdString()))));
+  QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                     QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+  auto lock = std::make_unique<QLockFile>(
+      QDir(folder_).filePath(QString::fromStdString(RecoveryLockName(run_.toStdString()))));
   // Only a dead owner makes a lock stale, however long a run has lived.
   lock->setStaleLockTime(0);
   if (!lock->tryLock(0)) {
@@ -58,8 +57,7 @@ TBillRecovery::TBillRecovery(const QString &folder) : folder_(QDir::cleanPath(fo
 TBillRecovery::~TBillRecovery() = default;
 
 QString TBillRecovery::FileOf(int slot) const {
-  return QDir(folder_).filePath(
-      QString::fromStdString(RecoveryFileName(run_.toStdString(), slot)));
+  return QDir(folder_).filePath(QString::fromStdString(RecoveryFileName(run_.toStdString(), slot)));
 }
 
 bool TBillRecovery::Keep(int slot, const TRecoveryRecord &record, QString *why) {
@@ -90,8 +88,8 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
   std::map<QString, QStringList> runs;
   const QDir dir(folder_);
   const QFileInfoList files =
-      dir.entryInfoList({QStringLiteral("*") + QString::fromLatin1(kRecoveryExtension.data(),
-                                                                   kRecoveryExtension.size())},
+      dir.entryInfoList({QStringLiteral("*") +
+                         QString::fromLatin1(kRecoveryExtension.data(), kRecoveryExtension.size())},
                         QDir::Files, QDir::Time | QDir::Reversed);
   for (const QFileInfo &file : files) {
     const QString run =

@@ -2,8 +2,8 @@
 // other byte of the bill stays as the user typed it.
 #include "bill/CostsLine.h"
 
-#include <gtest/gtest.h>
 #include <cctype>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
@@ -28,8 +28,8 @@ TEST(CostsLine, TheCostsLineIsReplacedAndNothingElse) {
       {"a bare Costs word", "Costs\nSpiral (a)\n", kLine + "\nSpiral (a)\n"},
       {"last line without a line end", "Costs = old", kLine},
       {"indented, after blank lines and a brace comment",
-       "\n\n{ two\nlines }\n  Costs = a.cst  \n\nNipple\n", "\n\n{ two\nlines }\n  " + kLine +
-                                                                 "\n\nNipple\n"},
+       "\n\n{ two\nlines }\n  Costs = a.cst  \n\nNipple\n",
+       "\n\n{ two\nlines }\n  " + kLine + "\n\nNipple\n"},
       {"after GlobalSettings, before the first item",
        "GlobalSettings (Erection=Include)\nCosts = a\nNipple\n",
        "GlobalSettings (Erection=Include)\n" + kLine + "\nNipple\n"},
@@ -58,8 +58,8 @@ TEST(CostsLine, ABillWithoutOneGetsALineOfItsOwn) {
        "{ a\nb }\n" + kLine + "\n Nipple\n"},
       {"a Costs line after the first item is not the bill's", "Nipple\n 500 1\nCosts = a\n",
        kLine + "\nNipple\n 500 1\nCosts = a\n"},
-      {"a costs word inside a comment", "; Costs = a\nNipple\n", "; Costs = a\n" + kLine +
-                                                                      "\nNipple\n"},
+      {"a costs word inside a comment", "; Costs = a\nNipple\n",
+       "; Costs = a\n" + kLine + "\nNipple\n"},
       {"unknown words come after it", "Hello world\nNipple\n", kLine + "\nHello world\nNipple\n"},
   };
   for (const Case &c : cases)
@@ -91,7 +91,8 @@ TEST(CostsLine, AnyBillLosesNoByte) {
     bool replaced = false;
     if (bill.size() >= before.size() + after.size() && bill.starts_with(before) &&
         bill.ends_with(after)) {
-      const std::string old = bill.substr(before.size(), bill.size() - before.size() - after.size());
+      const std::string old =
+          bill.substr(before.size(), bill.size() - before.size() - after.size());
       replaced = IsCostsWord(old) && old.find_first_of("\r\n") == std::string::npos;
     }
     bool inserted = false;
@@ -99,8 +100,9 @@ TEST(CostsLine, AnyBillLosesNoByte) {
       if (!after.starts_with(eol))
         continue;
       const std::string rest = after.substr(eol.size());
-      inserted = inserted || bill == before + rest ||
-                 (before.ends_with(eol) && bill == before.substr(0, before.size() - eol.size()) + rest);
+      inserted =
+          inserted || bill == before + rest ||
+          (before.ends_with(eol) && bill == before.substr(0, before.size() - eol.size()) + rest);
     }
     EXPECT_TRUE(replaced || inserted) << bill;
   }
