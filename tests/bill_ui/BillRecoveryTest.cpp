@@ -164,7 +164,8 @@ TEST_F(BillRecoveryTest, ACrashedRunsBillsComeBackByteForByte) {
   auto next = std::make_shared<TBillRecovery>(folder);
   EXPECT_EQ(TBillForm::OfferLeftBehind(Services(next)), 2);
   ASSERT_EQ(offered.size(), 2);
-  EXPECT_TRUE(offered.filter(QRegularExpression("^job\\.dct, changed .+")).size() == 1) << offered.join('|').toStdString();
+  EXPECT_TRUE(offered.filter(QRegularExpression("^job\\.dct, changed .+")).size() == 1)
+      << offered.join('|').toStdString();
   EXPECT_TRUE(offered.filter(QRegularExpression("^Untitled, changed .+")).size() == 1);
   int found = 0;
   for (int i = 0; i < 2; ++i) {
@@ -222,7 +223,8 @@ TEST_F(BillRecoveryTest, AKilledRunsFilesAreFoundButALiveRunsNever) {
 
 TEST_F(BillRecoveryTest, DamagedFilesComeBackAsTextAndNewerOnesAreLeftWithAMessage) {
   ASSERT_TRUE(QDir().mkpath(folder));
-  const QByteArray damaged = "Korvane bill recovery 1\nPath: /etc/passwd\nLength: 999\n\nNipple\n 5";
+  const QByteArray damaged =
+      "Korvane bill recovery 1\nPath: /etc/passwd\nLength: 999\n\nNipple\n 5";
   WriteAll(folder + "/bill-7-dead-1.kvr", damaged);
   WriteAll(folder + "/bill-7-dead-2.kvr", "no header at all\n");
   WriteAll(folder + "/bill-7-dead-3.kvr", "Korvane bill recovery 2\nWhatever: the new way\n\n");
