@@ -21,6 +21,7 @@
 
 #include "bill/job/BillSections.h"
 #include "bill/job/BillTextJob.h"
+#include "bill/ui/BillRecovery.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/JobTableModel.h"
 #include "desktop/ProgramVersion.h"
@@ -39,8 +40,19 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   priceTimer_.setSingleShot(true);
   priceTimer_.setInterval(kPriceDelayMs);
   connect(&priceTimer_, &QTimer::timeout, this, &TBillForm::Reprice);
-  connect(editor_, &QsciScintilla::textChanged, this, [this] { priceTimer_.start(); });
+  connect(editor_, &QsciScintilla::textChanged, this, &TBillForm::TextChanged);
   connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
+  if (services_.Recovery && services_.Recovery->Usable()) {
+    recoverySlot_ = services_.Recovery->NewSlot();
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &TBillForm::KeepRecovery);
+    // Saved, or undone back to what was saved: nothing to recover.
+    connect(editor_, &QsciScintilla::modificationChanged, this, [this] {
+      if (!Unsaved())
+        DropRecovery();
+    });
+  }
   UpdateCaption();
   priceTimer_.start();
   // Where the last bill window was left; a first start leaves the place to
@@ -53,7 +65,11 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   }
 }
 
-TBillForm::~TBillForm() = default;
+TBillForm::~TBillForm() {
+  // The table outlives job_ (QWidget deletes its children after our members
+  // are gone) and asks its model for rows while it hides.
+  model_->SetRows(nullptr);
+}
 
 TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &path) {
   auto *form = new TBillForm(services);
@@ -206,8 +222,7 @@ void TBillForm::FindNext() {
 }
 
 void TBillForm::UpdateCaption() {
-  setWindowTitle(BillName() +
-                 (editor_->isModified() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
+  setWindowTitle(BillName() + (Unsaved() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
                  ProductCaption() + QStringLiteral(" Bill"));
 }
 
@@ -236,7 +251,10 @@ TBillTextJob TBillForm::PriceRequest() const {
   if (std::string fallback = FallbackCostFile(); !fallback.empty())
     request.FallbackCostFile = std::move(fallback);
   request.BillName = BillName().toStdString();
-  request.BillDir = BillDir().toStdString();
+  // A new bill has no folder of its own: a relative Costs line names a file
+  // from the program's folder, as the shipped default does, never from the
+  // folder the program happened to be started in.
+  request.BillDir = (path_.isEmpty() ? services_.ProgramDir : BillDir()).toStdString();
   return request;
 }
 
@@ -363,6 +381,8 @@ void TBillForm::closeEvent(QCloseEvent *event) {
   }
   QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   WriteWindowPlacement(settings, SettingsKeys::kBillWindowGroup, CurrentWindowPlacement(*this));
+  // Saved, or the user chose to drop the changes.
+  DropRecovery();
   event->accept();
 }
 

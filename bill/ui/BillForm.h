@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 #include "bill/BillInsertion.h"
@@ -30,6 +31,7 @@ class TJobTableModel;
 class TPricesDlg;
 class TScrivelEditor;
 class TSearchDialog;
+struct TRecoveryRecord;
 
 class TBillForm : public QMainWindow, public TBillHost {
   Q_OBJECT
@@ -38,6 +40,8 @@ public:
   static constexpr int kPriceDelayMs = 150;
   static constexpr int kBadLineMark = 11;
   static constexpr int kRecentCount = 8;
+  // An unsaved change is in the recovery file this long after it, at most.
+  static constexpr int kRecoveryDelayMs = 1000;
 
   explicit TBillForm(TBillServices services, QWidget *parent = nullptr);
   ~TBillForm() override;
@@ -45,6 +49,14 @@ public:
   // A new window, shown, on the bill at `path` (empty for a new bill).
   // Null when the file could not be read (the user was told).
   static TBillForm *OpenWindow(const TBillServices &services, const QString &path = QString());
+  // At start: offers the unsaved bills that runs now gone left in their
+  // recovery files; Restore opens each in a window of its own, Discard
+  // deletes them. Returns the number of windows opened.
+  static int OfferLeftBehind(const TBillServices &services);
+  // A new window, shown, on a bill from a recovery file: its text, marked
+  // modified, to be saved where it came from (nowhere yet when it had no
+  // file). Its own recovery file is written at once.
+  static TBillForm *RestoreWindow(const TBillServices &services, const TRecoveryRecord &record);
 
   TScrivelEditor *Editor() const { return editor_; }
   QTableView *Table() const { return table_; }
@@ -56,6 +68,11 @@ public:
   const TJobSummary &Summary() const { return summary_; }
   const QString &Path() const { return path_; }
   bool PricePending() const { return priceTimer_.isActive(); }
+  // Changes not saved yet: typed, or restored from a recovery file.
+  bool Unsaved() const;
+  // This window's recovery file (kept while the bill has unsaved changes);
+  // empty when the window keeps none.
+  QString RecoveryFile() const;
 
   // Reads a bill into this window; false (told) when it cannot be read.
   bool LoadFile(const QString &path);
@@ -88,6 +105,9 @@ public:
   std::vector<std::string> BillLines() const override;
   void SetBillLines(std::vector<std::string> lines) override;
   void SetBillModified(bool modified) override;
+  // Changes the Costs line alone, in place: every other byte, the caret and
+  // the marks stay, and Undo takes the change back in one step.
+  int InsertCostsLine(const std::string &scratchPath, std::string_view costFileName) override;
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -113,6 +133,9 @@ private:
   TMessageSink &Messages();
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
+  void TextChanged();
+  bool KeepRecovery();
+  void DropRecovery();
 
   TBillServices services_;
   TScrivelEditor *editor_ = nullptr;
@@ -124,6 +147,10 @@ private:
   QMenu *recentMenu_ = nullptr;
   QPointer<TSearchDialog> search_;
   QTimer priceTimer_;
+  QTimer recoveryTimer_;
+  int recoverySlot_ = 0;         // 0: no recovery file
+  bool restoredUnsaved_ = false; // restored text is unsaved whatever Undo does
+  std::int64_t changedAt_ = 0;   // the last change, seconds since 1970
   std::unique_ptr<TJobTable> job_;
   TJobSummary summary_;
   QString path_;

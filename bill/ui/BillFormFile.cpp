@@ -11,6 +11,7 @@
 
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
+#include "bill/CostsLine.h"
 #include "bill/job/BillTextJob.h"
 #include "bill/job/QuoteBuilder.h"
 #include "bill/ui/BillForm.h"
@@ -55,6 +56,7 @@ bool TBillForm::LoadFile(const QString &path) {
   // Any bytes load: what is no UTF-8 shows as replacement characters.
   editor_->SetFileText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
   editor_->setModified(false);
+  restoredUnsaved_ = false;
   path_ = QFileInfo(path).absoluteFilePath();
   AddRecent(path_);
   UpdateCaption();
@@ -85,7 +87,9 @@ bool TBillForm::SaveTo(const QString &path) {
   }
   const bool renamed = QFileInfo(path).absoluteFilePath() != path_;
   path_ = QFileInfo(path).absoluteFilePath();
+  restoredUnsaved_ = false;
   editor_->setModified(false);
+  DropRecovery();
   AddRecent(path_);
   UpdateCaption();
   if (renamed)
@@ -94,7 +98,7 @@ bool TBillForm::SaveTo(const QString &path) {
 }
 
 bool TBillForm::ConfirmDiscard() {
-  if (!editor_->isModified())
+  if (!Unsaved())
     return true;
   return GoOnAfterSaveQuestion(Tell(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
                                     tr("Save changes to %1?").arg(BillName())),
@@ -112,7 +116,7 @@ void TBillForm::OpenClick() {
   if (chosen.isEmpty())
     return;
   // An empty, untouched window takes the bill; otherwise it gets its own.
-  if (path_.isEmpty() && !editor_->isModified() && editor_->text().isEmpty())
+  if (path_.isEmpty() && !Unsaved() && editor_->text().isEmpty())
     LoadFile(chosen);
   else
     OpenWindow(services_, chosen);
@@ -231,6 +235,37 @@ void TBillForm::PrintClick() {
     Tell(TMsgKind::Error, TMsgButtons::Ok, tr("Error printing the quote"));
 }
 
+int TBillForm::InsertCostsLine(const std::string &, std::string_view costFileName) {
+  const QByteArray was = editor_->text().toUtf8();
+  const std::string_view old(was.constData(), static_cast<std::size_t>(was.size()));
+  const std::string now = SetCostsLine(old, costFileName);
+  // Only the bytes that differ are replaced, whole characters of them.
+  const auto inside = [](std::string_view text, std::size_t at) {
+    return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+  };
+  std::size_t head = 0;
+  while (head < old.size() && head < now.size() && old[head] == now[head])
+    ++head;
+  while (head > 0 && (inside(old, head) || inside(now, head)))
+    --head;
+  std::size_t tail = 0;
+  while (tail < old.size() - head && tail < now.size() - head &&
+         old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
+    ++tail;
+  while (tail > 0 && (inside(old, old.size() - tail) || inside(now, now.size() - tail)))
+    --tail;
+  const std::string middle = now.substr(head, now.size() - head - tail);
+  editor_->beginUndoAction();
+  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(head));
+  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETEND,
+                         static_cast<unsigned long>(old.size() - tail));
+  editor_->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
+                         static_cast<unsigned long>(middle.size()), middle.c_str());
+  editor_->endUndoAction();
+  SetBillModified(true);
+  return 0;
+}
+
 void TBillForm::CostsClick() {
   Reprice();
   // The cost file the bill prices with: its Costs line, else the last one.
@@ -256,6 +291,7 @@ void TBillForm::CostsClick() {
                      Messages(), [] {},         services_.ProgramDir.toStdString(),
                      dataDir};
   TPricesServices prices = TPricesServices::Desktop();
+  prices.dialogs = services_.Dialogs;
   prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
   TPricesDlg dialog(std::move(world), std::move(prices), this);
   // Here there is a bill for Insert to write into.

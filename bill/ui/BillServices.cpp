@@ -1,5 +1,10 @@
 #include "bill/ui/BillServices.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "bill/ui/BillRecovery.h"
 #include "costs/ui/PricesDlg.h"
 #include "desktop/CurrencyFormat.h"
 #include "desktop/KorvaneSettings.h"
@@ -17,6 +22,22 @@ TBillServices TBillServices::Desktop(const QString &programDir) {
   s.ExecCosts = [](TPricesDlg &dialog) {
     dialog.CentreOnScreen();
     return dialog.exec();
+  };
+  s.Recovery = std::make_shared<TBillRecovery>();
+  s.AskRestore = [](const QStringList &bills) {
+    QMessageBox box(QMessageBox::Question,
+                    QApplication::applicationName() + QStringLiteral(" Bill"),
+                    QStringLiteral("These bills were not saved when Korvane Bill last ended:"));
+    box.setInformativeText(bills.join(QLatin1Char('\n')) +
+                           QStringLiteral("\n\nRestore opens each in its window; Discard "
+                                          "deletes them."));
+    QPushButton *restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    // Escape keeps the work: only a deliberate Discard throws it away.
+    box.setDefaultButton(restore);
+    box.setEscapeButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
   };
   return s;
 }

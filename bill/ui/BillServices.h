@@ -4,6 +4,7 @@
 // the program's folders, the currency and the cost editor's run, so a test
 // can answer every dialog itself.
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@ class QWidget;
 
 namespace korvane {
 
+class TBillRecovery;
 class TPricesDlg;
 
 struct TBillServices : TDesktopServices {
@@ -25,6 +27,11 @@ struct TBillServices : TDesktopServices {
   TCurrencyFormat Currency;
   // Shows the cost editor and returns its result.
   std::function<int(TPricesDlg &dialog)> ExecCosts;
+  // Where the windows keep their unsaved bills; null: nowhere.
+  std::shared_ptr<TBillRecovery> Recovery;
+  // Offers the unsaved bills found at start, one line each: true restores
+  // them, false discards them.
+  std::function<bool(const QStringList &bills)> AskRestore;
 
   // The real dialogs, for a program in `programDir`.
   static TBillServices Desktop(const QString &programDir);

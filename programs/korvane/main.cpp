@@ -1,5 +1,6 @@
 // korvane: the duct item calculator.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 #include "app/ui/CostEditor.h"
@@ -36,6 +37,11 @@ int main(int argc, char *argv[]) {
   services.Contact = start.Contact;
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
+  // A file named on the command line is named from the folder the command
+  // was given in; the names the program keeps itself start in its own.
+  for (QString &argument : arguments)
+    if (QFileInfo(argument).isRelative() && QFileInfo::exists(argument))
+      argument = QFileInfo(argument).absoluteFilePath();
   services.Arguments = arguments;
   services.CostFileEditor = MakeCostEditor(start.Folders.ProgramDir, start.Folders.SharedDataDir);
   TFormKorvane form(world, std::move(services));

@@ -196,8 +196,97 @@ TEST_F(BillFormTest, InsertWritesAFullPathSoTheBillPricesWhereverItIsSaved) {
       << form->Editor()->text().toStdString();
 }
 
+// A new bill has no folder of its own: its relative Costs line names the
+// file from the program's folder, wherever the window was started.
+TEST_F(BillFormTest, ANewBillsRelativeCostsLineStartsInTheProgramsFolder) {
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(Dir()));
+  TBillForm *form = Open("Costs = ../Data Files/Default.cst\nNipple\n 500 1\n");
+  QDir::setCurrent(cwd);
+  EXPECT_EQ(form->Summary().Counts, "1 priced, 0 not priced, 0 bad");
+  EXPECT_EQ(QFileInfo(QString::fromStdString(form->Job().Info().CostFile)).canonicalFilePath(),
+            QFileInfo(kStage + "/Data Files/Default.cst").canonicalFilePath());
+}
+
 bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
   return false;
+}
+
+bool FailUnderReadOnly(std::string_view path, std::size_t, std::size_t) {
+  return path.find("/ro/") == std::string_view::npos;
+}
+
+// Insert names the cost file in the Costs line and changes no other byte of
+// the bill: no blank lines added, no space taken from an item's line.
+TEST_F(BillFormTest, InsertChangesTheCostsLineAndNoOtherByte) {
+  const QString shop = File("shop.cst");
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", shop));
+  QSettings(File("korvane.conf"), QSettings::IniFormat).setValue("Settings/LastCostFile", shop);
+  const QString body = "SquareToRound (Erection=Include)\n 600 500 400 1\n\n"
+                       "StraightRect (Gauge=0.8)\n\t-\t600  500  2.400\n";
+  TBillForm *form = Open("; job: Caf\u00e9 2\n\n" + body);
+  form->Editor()->setCursorPosition(3, 4);
+  world.costs = [](TPricesDlg &dialog) {
+    dialog.InsertClick();
+    return dialog.result();
+  };
+  form->CostsClick();
+  EXPECT_EQ(form->Editor()->text(), "; job: Caf\u00e9 2\n\nCosts = " + shop + "\n" + body);
+  int line = 0, index = 0;
+  form->Editor()->getCursorPosition(&line, &index);
+  EXPECT_EQ(line, 4) << "the caret stays on its line";
+
+  // A Costs line already there changes alone, whatever it named.
+  form->Editor()->setText("Costs=old.cst\n" + body);
+  form->CostsClick();
+  EXPECT_EQ(form->Editor()->text(), "Costs = " + shop + "\n" + body);
+  form->Editor()->undo();
+  EXPECT_EQ(form->Editor()->text(), "Costs=old.cst\n" + body) << "one Undo takes it back";
+}
+
+// The cost file the bill names cannot be written (the shipped one under
+// /opt): Cancel leaves the bill as it was; Yes saves the costs in the
+// user's own folder and the bill names that file.
+TEST_F(BillFormTest, InsertWithACostFileThatCannotBeWritten) {
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", File("data").toLocal8Bit());
+  ASSERT_TRUE(QDir(Dir()).mkpath("ro"));
+  const QString shipped = File("ro/Default.cst");
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", shipped));
+  QSettings(File("korvane.conf"), QSettings::IniFormat).setValue("Settings/LastCostFile", shipped);
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::ExeOwner);
+  if (QFileInfo(File("ro")).isWritable())
+    SetWriteFaultHook(FailUnderReadOnly); // root: the disk says no instead
+  const QString bill = "; job\n\nSquareToRound (Erection=Include)\n 600 500 400 1\n";
+  TBillForm *form = Open(bill);
+  form->Editor()->setModified(false);
+  world.costs = [](TPricesDlg &dialog) {
+    dialog.InsertClick();
+    if (dialog.result() == 0)
+      dialog.reject(); // the user gives up: Cancel
+    return dialog.result();
+  };
+  world.answer = TMsgResult::No;
+  form->CostsClick();
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_EQ(world.said[0].rfind(
+                "Costs file cannot be written...\r\n" + shipped.toStdString() + "\r\n", 0),
+            0u)
+      << world.said[0];
+  EXPECT_EQ(form->Editor()->text(), bill);
+  EXPECT_FALSE(form->Editor()->isModified());
+
+  const QString own = File("data/Tarnwell/Data Files/Default.cst");
+  world.answer = TMsgResult::Yes;
+  world.dialogs->answer = own;
+  form->CostsClick();
+  EXPECT_EQ(world.dialogs->proposed.value(0), own);
+  EXPECT_EQ(form->Editor()->text(), "; job\n\nCosts = " + own + "\n" + bill.mid(7));
+  EXPECT_TRUE(form->Editor()->isModified());
+  EXPECT_EQ(form->Job().Info().CostFile, own.toStdString());
+  SetWriteFaultHook(nullptr);
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_DATA_HOME", savedDataHome);
 }
 
 TEST_F(BillFormTest, SaveNeverLosesTheOldFile) {

@@ -16,12 +16,17 @@ namespace korvane::test {
 inline const QString kStage = QStringLiteral(KORVANE_STAGE_DIR);
 inline const QString kExampleBill = kStage + "/Data Files/level2-office.dct";
 
-// Every file dialog answers with the same name ("" cancels).
+// Every file dialog answers with the same name ("" cancels); the file each
+// save dialog proposed is kept.
 class TAnsweringDialogs : public TDesktopDialogs {
 public:
   QString answer;
+  QStringList proposed;
   QString OpenFileName(QWidget *, const TFileDialogRequest &) override { return answer; }
-  QString SaveFileName(QWidget *, const TFileDialogRequest &) override { return answer; }
+  QString SaveFileName(QWidget *, const TFileDialogRequest &request) override {
+    proposed << request.proposed;
+    return answer;
+  }
   bool PrintSetup(QWidget *, QPrinter &) override { return false; }
   QColor Colour(QWidget *, const QColor &) override { return {}; }
 };
