@@ -9,6 +9,7 @@
 #include "bill/RecoveryRecord.h"
 #include "bill/ui/BillForm.h"
 #include "bill/ui/BillRecovery.h"
+#include "desktop/MessageBoxSink.h"
 #include "desktop/ScrivelEditor.h"
 
 namespace korvane {
@@ -107,11 +108,13 @@ int TBillForm::OfferLeftBehind(const TBillServices &services) {
   QStringList lines;
   for (const TFoundBill &bill : found) {
     if (bill.Read.State == TRecoveryState::Newer) {
-      services.Message(nullptr, TMsgKind::Warning, TMsgButtons::Ok,
-                       QStringLiteral("%1 holds an unsaved bill kept by a newer version of "
-                                      "Korvane Bill; it is left for that version to restore.")
-                           .arg(bill.File)
-                           .toStdString());
+      TMessageBoxSink boxes;
+      TMessageSink &sink = services.Messages ? *services.Messages : boxes;
+      sink.Show(TMsgKind::Warning, TMsgButtons::Ok,
+                QStringLiteral("%1 holds an unsaved bill kept by a newer version of "
+                               "Korvane Bill; it is left for that version to restore.")
+                    .arg(bill.File)
+                    .toStdString());
       continue;
     }
     offered.push_back(&bill);
