@@ -18,6 +18,14 @@ QString SettingsFileOf(const TDesktopServices &services) {
   return services.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services.SettingsFile;
 }
 
+bool PrinterAvailable(const TDesktopServices &services) {
+  if (services.HasPrinter)
+    return services.HasPrinter();
+  if (services.Printer)
+    return true;
+  return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 std::unique_ptr<QPagedPaintDevice> ChoosePrinter(const TDesktopServices &services, QWidget *parent,
                                                  const QString &title) {
   if (services.Printer)

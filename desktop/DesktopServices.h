@@ -29,17 +29,21 @@ struct TClipboardAccess {
 };
 
 struct TDesktopServices {
-  TDesktopDialogs *Dialogs = nullptr; // null: the platform's dialogs
-  TMessageSink *Messages = nullptr;   // null: message boxes over the window
-  TUrlOpener UrlOpener = {};          // empty: the desktop's handler
-  TPrinterChooser Printer = {};       // empty: the default printer, through the print dialog
-  TClipboardAccess Clipboard = {};    // empty: the system clipboard
-  QString SettingsFile = {};          // empty: KorvaneSettingsFile()
+  TDesktopDialogs *Dialogs = nullptr;    // null: the platform's dialogs
+  TMessageSink *Messages = nullptr;      // null: message boxes over the window
+  TUrlOpener UrlOpener = {};             // empty: the desktop's handler
+  TPrinterChooser Printer = {};          // empty: the default printer, through the print dialog
+  std::function<bool()> HasPrinter = {}; // empty: whether the system knows a printer
+  TClipboardAccess Clipboard = {};       // empty: the system clipboard
+  QString SettingsFile = {};             // empty: KorvaneSettingsFile()
 };
 
 // The members, or their defaults where none was given.
 TDesktopDialogs &DialogsOf(const TDesktopServices &services);
 QString SettingsFileOf(const TDesktopServices &services);
+// Whether there is a printer to print on: the given answer, else yes when a
+// printer chooser was given (it stands for one), else the system's.
+bool PrinterAvailable(const TDesktopServices &services);
 std::unique_ptr<QPagedPaintDevice> ChoosePrinter(const TDesktopServices &services, QWidget *parent,
                                                  const QString &title);
 QString ReadClipboard(const TDesktopServices &services);

@@ -42,6 +42,8 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   connect(&priceTimer_, &QTimer::timeout, this, &TBillForm::Reprice);
   connect(editor_, &QsciScintilla::textChanged, this, &TBillForm::TextChanged);
   connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
+  connect(editor_, &QsciScintilla::cursorPositionChanged, this, &TBillForm::ShowCaretLine);
+  editor_->viewport()->installEventFilter(this);
   if (services_.Recovery && services_.Recovery->Usable()) {
     recoverySlot_ = services_.Recovery->NewSlot();
     recoveryTimer_.setSingleShot(true);
@@ -72,6 +74,11 @@ TBillForm::~TBillForm() {
 }
 
 TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &path) {
+  if (TBillForm *open = path.isEmpty() ? nullptr : WindowOf(path)) {
+    open->raise();
+    open->activateWindow();
+    return open;
+  }
   auto *form = new TBillForm(services);
   if (!path.isEmpty() && !form->LoadFile(path)) {
     form->deleteLater();
@@ -123,16 +130,18 @@ void TBillForm::BuildWindow() {
   big.setBold(true);
   total_->setFont(big);
 
-  auto *tabs = new QTabWidget(this);
-  tabs->addTab(table_, tr("Priced lines"));
-  tabs->addTab(notes_, tr("Not priced and bad"));
-  tabs->addTab(sheets_, tr("Sheets and insulation"));
+  tabs_ = new QTabWidget(this);
+  tabs_->addTab(table_, tr("Priced lines"));
+  tabs_->addTab(notes_, tr("Not priced and bad"));
+  tabs_->addTab(sheets_, tr("Sheets and insulation"));
 
   auto *side = new QWidget(this);
   auto *layout = new QVBoxLayout(side);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(total_);
-  layout->addWidget(tabs);
+  layout->addWidget(tabs_);
+  costFile_ = new QLabel(this);
+  statusBar()->addPermanentWidget(costFile_);
 
   auto *split = new QSplitter(Qt::Horizontal, this);
   split->addWidget(editor_);
@@ -185,11 +194,22 @@ void TBillForm::BuildMenus() {
   edit->addSeparator();
   edit->addAction(tr("&Find..."), QKeySequence::Find, this, [this] { ShowSearch(false); });
   edit->addAction(tr("Find &Next"), QKeySequence::FindNext, this, &TBillForm::FindNext);
-  edit->addAction(tr("R&eplace..."), QKeySequence::Replace, this, [this] { ShowSearch(true); });
+  // Ctrl+H whatever the desktop's key scheme says Replace is.
+  edit->addAction(tr("R&eplace..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                  [this] { ShowSearch(true); });
 
   QMenu *bill = menuBar()->addMenu(tr("&Bill"));
   bill->addAction(tr("&Costs..."), this, &TBillForm::CostsClick);
   bill->addAction(tr("&Price Now"), QKeySequence(Qt::Key_F9), this, &TBillForm::Reprice);
+  bill->addSeparator();
+  bill->addAction(tr("&Switch Text and Results"), QKeySequence(Qt::Key_F6), this,
+                  &TBillForm::SwitchPane);
+  bill->addAction(tr("&Next Results Page"), QKeySequence(Qt::CTRL | Qt::Key_Tab), this,
+                  [this] { NextResultPage(1); });
+  bill->addAction(tr("P&revious Results Page"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this,
+                  [this] { NextResultPage(-1); });
+  BuildHelpMenu();
 }
 
 void TBillForm::ShowSearch(bool replace) {
@@ -285,6 +305,7 @@ void TBillForm::ShowJob() {
       tr("Total %1   (%2)")
           .arg(QString::fromStdString(summary_.Total), QString::fromStdString(summary_.Counts)));
   statusBar()->showMessage(QString::fromStdString(summary_.Status));
+  costFile_->setText(CostFileText());
 
   notes_->clear();
   for (const TJobNote &note : summary_.Notes) {
@@ -313,6 +334,7 @@ void TBillForm::ShowJob() {
 }
 
 void TBillForm::MarkBadLines() {
+  ShowCaretLine();
   editor_->markerDeleteAll(kBadLineMark);
   for (const TJobNote &note : summary_.Notes) {
     if (note.Bad && note.Line > 0)
@@ -325,6 +347,8 @@ void TBillForm::GoToLine(int line) {
     return;
   editor_->setCursorPosition(line - 1, 0);
   editor_->ensureLineVisible(line - 1);
+  // The editor tells of caret moves when it next updates; say it now.
+  ShowCaretLine();
   editor_->setFocus();
 }
 

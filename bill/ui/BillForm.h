@@ -22,6 +22,7 @@
 class QLabel;
 class QListWidget;
 class QMenu;
+class QTabWidget;
 class QTableView;
 class QTableWidget;
 
@@ -49,6 +50,8 @@ public:
   // A new window, shown, on the bill at `path` (empty for a new bill).
   // Null when the file could not be read (the user was told).
   static TBillForm *OpenWindow(const TBillServices &services, const QString &path = QString());
+  // The window that has `path` open, or null.
+  static TBillForm *WindowOf(const QString &path);
   // At start: offers the unsaved bills that runs now gone left in their
   // recovery files; Restore opens each in a window of its own, Discard
   // deletes them. Returns the number of windows opened.
@@ -64,6 +67,9 @@ public:
   QListWidget *Notes() const { return notes_; }
   QTableWidget *Sheets() const { return sheets_; }
   QLabel *TotalLabel() const { return total_; }
+  QTabWidget *ResultTabs() const { return tabs_; }
+  // The cost file the bill is priced with and its reference date.
+  QString CostFileText() const;
   const TJobTable &Job() const { return *job_; }
   const TJobSummary &Summary() const { return summary_; }
   const QString &Path() const { return path_; }
@@ -90,13 +96,23 @@ public:
   void PasteItem();
   // Puts the caret at the start of a 1-based bill line.
   void GoToLine(int line);
+  // Opens `path` here when this window is empty and untouched, else brings
+  // forward the window that has it open, else opens a window of its own.
+  void OpenPath(const QString &path);
+  // F6: from the text to the results and back.
+  void SwitchPane();
+  // Ctrl+Tab, Ctrl+Shift+Tab: the next or the previous page of the results.
+  void NextResultPage(int step);
+  void HelpClick();
+  void AboutClick();
 
   // Writes the priced bill to `path` in `format`; false, having said why,
   // when it cannot.
   bool Export(const TJobFormat &format, const QString &path);
   bool ExportHtml(const QString &path);
   bool ExportPdf(const QString &path);
-  void ExportClick(const TJobFormat &format);
+  // Asks for the file (first, when lines are left out, whether to go on).
+  void ExportClick(const TJobFormat &format, bool leftOutConfirmed = false);
   void PrintClick();
 
   QStringList RecentFiles() const;
@@ -111,10 +127,18 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void BuildWindow();
   void BuildMenus();
+  void BuildHelpMenu();
+  void ShowCaretLine();
+  // The reason line `line` (1-based) is bad, or an empty text.
+  QString BadLineReason(int line) const;
+  // Before an export or print: true when every line is priced, or the user
+  // chose to go on without the lines it lists.
+  bool ConfirmLeftOut(const QString &what);
   void ShowSearch(bool replace);
   void FindNext();
   void UpdateCaption();
@@ -144,6 +168,8 @@ private:
   QListWidget *notes_ = nullptr;
   QTableWidget *sheets_ = nullptr;
   QLabel *total_ = nullptr;
+  QTabWidget *tabs_ = nullptr;
+  QLabel *costFile_ = nullptr; // the status bar's cost file
   QMenu *recentMenu_ = nullptr;
   QPointer<TSearchDialog> search_;
   QTimer priceTimer_;

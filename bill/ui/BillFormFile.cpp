@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
@@ -115,11 +116,7 @@ void TBillForm::OpenClick() {
   const QString chosen = DialogsOr(services_.Dialogs).OpenFileName(this, request);
   if (chosen.isEmpty())
     return;
-  // An empty, untouched window takes the bill; otherwise it gets its own.
-  if (path_.isEmpty() && !Unsaved() && editor_->text().isEmpty())
-    LoadFile(chosen);
-  else
-    OpenWindow(services_, chosen);
+  OpenPath(chosen);
 }
 
 QStringList TBillForm::RecentFiles() const {
@@ -140,11 +137,7 @@ void TBillForm::AddRecent(const QString &path) {
 void TBillForm::FillRecentMenu() {
   recentMenu_->clear();
   for (const QString &path : RecentFiles())
-    recentMenu_->addAction(QDir::toNativeSeparators(path), this, [this, path] {
-      if (path_ == path)
-        return;
-      OpenWindow(services_, path);
-    });
+    recentMenu_->addAction(QDir::toNativeSeparators(path), this, [this, path] { OpenPath(path); });
   recentMenu_->setEnabled(!recentMenu_->isEmpty());
 }
 
@@ -220,14 +213,44 @@ QString TBillForm::AskExportPath(const TJobFormat &format) {
                            QStringLiteral("%1 (*.%2)").arg(title, suffix), suffix, proposed});
 }
 
-void TBillForm::ExportClick(const TJobFormat &format) {
+bool TBillForm::ConfirmLeftOut(const QString &what) {
+  Reprice();
+  if (summary_.Notes.empty())
+    return true;
+  // The first lines say enough; the rest are on the results' second page.
+  constexpr std::size_t kListed = 12;
+  QString list;
+  for (std::size_t i = 0; i < summary_.Notes.size() && i < kListed; ++i)
+    list += QString::fromStdString(summary_.Notes[i].Text) + '\n';
+  if (summary_.Notes.size() > kListed)
+    list += tr("and %1 more\n").arg(summary_.Notes.size() - kListed);
+  return Tell(TMsgKind::Warning, TMsgButtons::YesNo,
+              tr("These lines are not priced and stay out of the %1:\n\n%2\nGo on without "
+                 "them?")
+                  .arg(what, list)) == TMsgResult::Yes;
+}
+
+void TBillForm::ExportClick(const TJobFormat &format, bool leftOutConfirmed) {
+  if (!leftOutConfirmed && !ConfirmLeftOut(format.Make ? tr("export") : tr("quote")))
+    return;
   const QString path = AskExportPath(format);
-  if (!path.isEmpty())
-    Export(format, path);
+  if (!path.isEmpty() && Export(format, path))
+    statusBar()->showMessage(
+        tr("%1 written to %2")
+            .arg(QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size())),
+                 QDir::toNativeSeparators(path)));
 }
 
 void TBillForm::PrintClick() {
-  Reprice();
+  if (!ConfirmLeftOut(tr("quote")))
+    return;
+  if (!PrinterAvailable(services_)) {
+    if (Tell(TMsgKind::Confirmation, TMsgButtons::YesNo,
+             tr("No printer is set up on this computer.\n\nExport the quote as a PDF instead?")) ==
+        TMsgResult::Yes)
+      ExportClick(*FindJobFormat("pdf"), true);
+    return;
+  }
   const std::unique_ptr<QPagedPaintDevice> printer = ChoosePrinter(services_, this, BillName());
   if (!printer)
     return;

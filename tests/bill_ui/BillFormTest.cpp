@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -375,6 +376,74 @@ TEST_F(BillFormTest, ExportWritesTheCoresQuoteAndAPdf) {
   world.printTo = File("printed.pdf");
   form->PrintClick();
   EXPECT_TRUE(ReadAll(File("printed.pdf")).startsWith("%PDF-"));
+}
+
+// The caret on a bad line puts its reason in the status bar; F6 goes from the
+// text to the results and back, Ctrl+Tab from page to page of the results.
+TEST_F(BillFormTest, KeysReachTheResultsAndTheCaretLineSaysWhyItIsBad) {
+  TBillForm *form = Open("StraightRect\n 1200 600 2.4 6\nNipple\n 500 1\n");
+  ShowActive(*form);
+  form->Editor()->setFocus();
+  form->GoToLine(2);
+  EXPECT_TRUE(form->statusBar()->currentMessage().contains("StraightRect (NumberOff=6)"))
+      << form->statusBar()->currentMessage().toStdString();
+  form->GoToLine(4);
+  EXPECT_TRUE(form->statusBar()->currentMessage().startsWith("Total "));
+  EXPECT_TRUE(form->statusBar()->findChild<QLabel *>() != nullptr);
+
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(form->ResultTabs()->currentWidget()->hasFocus());
+  Key(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(form->ResultTabs()->currentIndex(), 1);
+  Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form->ResultTabs()->currentIndex(), 0);
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(form->Editor()->hasFocus());
+}
+
+// Exporting or printing a bill with lines left out asks first, naming them;
+// an export says where it wrote; with no printer the quote goes to a PDF.
+TEST_F(BillFormTest, LeftOutLinesAreToldBeforeTheQuoteAndNoPrinterOffersAPdf) {
+  TBillForm *form = Open("Nipple\n 500 1\nShoe\n 600 500 1\n");
+  world.dialogs->answer = File("quote.html");
+  world.answer = TMsgResult::No;
+  form->ExportClick(*FindJobFormat("html"));
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_NE(world.said[0].find("line 4: not priced: Shoe"), std::string::npos) << world.said[0];
+  EXPECT_FALSE(QFileInfo::exists(File("quote.html")));
+  world.answer = TMsgResult::Yes;
+  form->ExportClick(*FindJobFormat("html"));
+  EXPECT_TRUE(QFileInfo::exists(File("quote.html")));
+  EXPECT_TRUE(form->statusBar()->currentMessage().endsWith(File("quote.html")));
+
+  world.said.clear();
+  TBillServices services = world.Services(File("korvane.conf"));
+  services.HasPrinter = [] { return false; };
+  auto *bare = new TBillForm(services);
+  bare->Editor()->setText("Nipple\n 500 1\n");
+  world.dialogs->answer = File("instead.pdf");
+  bare->PrintClick();
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_NE(world.said[0].find("No printer"), std::string::npos);
+  EXPECT_TRUE(ReadAll(File("instead.pdf")).startsWith("%PDF-"));
+}
+
+// Opening a bill that is open already brings its window forward.
+TEST_F(BillFormTest, OpeningAnOpenBillBringsItsWindowForward) {
+  TBillForm *form = Open();
+  ASSERT_TRUE(form->LoadFile(kExampleBill));
+  const auto windows = [] {
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+      n += qobject_cast<TBillForm *>(w) != nullptr;
+    return n;
+  };
+  const int before = windows();
+  TBillForm *other = Open("Nipple\n 500 1\n");
+  other->OpenPath(kExampleBill);
+  EXPECT_EQ(TBillForm::OpenWindow(world.Services(File("korvane.conf")), kExampleBill), form);
+  EXPECT_EQ(windows(), before + 1);
+  EXPECT_EQ(other->Path(), QString());
 }
 
 } // namespace
