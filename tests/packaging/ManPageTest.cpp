@@ -4,8 +4,8 @@
 // the other way round) fails here.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -100,9 +100,9 @@ TEST(ManPageTest, EveryPageSaysWhatItsProgramsHelpSays) {
       while (!word.empty() && (word.back() == ',' || word.back() == ':' || word.back() == ')' ||
                                word.back() == '.' || word.back() == ']'))
         word.pop_back();
-      const bool inHelp = std::any_of(helpWords.begin(), helpWords.end(), [&](const std::string &w) {
-        return w.find(word) != std::string::npos;
-      });
+      const bool inHelp =
+          std::any_of(helpWords.begin(), helpWords.end(),
+                      [&](const std::string &w) { return w.find(word) != std::string::npos; });
       EXPECT_TRUE(inHelp) << "the page has an option the program does not: " << word;
     }
   }
