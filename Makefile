@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 # Every build made here, as in CI, treats warnings as errors.
 STRICT := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_WERROR=ON
 
-.PHONY: all deps configure build run test package bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
+.PHONY: all deps configure build run test package package-check bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -28,7 +28,13 @@ test: build
 
 # The Debian package of the installed layout, $(BUILD)/korvane_<version>_<arch>.deb.
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && rm -f korvane_*.deb && cpack
+
+# The package as a packager's checker sees it: lintian (installed when
+# missing) finds no error and no warning; its notes (I:) are allowed.
+package-check: package
+	@scripts/deps.sh lintian
+	lintian --fail-on error,warning $(BUILD)/korvane_*.deb
 
 # The benchmarks are built only here, in their own optimised build.
 BENCH_BUILD ?= build-bench

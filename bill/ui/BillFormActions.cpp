@@ -65,8 +65,8 @@ QString TBillForm::CostFileText() const {
   const TJobInfo &info = job_->Info();
   if (info.CostFile.empty())
     return tr("No cost file");
-  return tr("Costs: %1 (%2)").arg(QString::fromStdString(info.CostFile),
-                                  QString::fromStdString(info.ReferenceDate));
+  return tr("Costs: %1 (%2)")
+      .arg(QString::fromStdString(info.CostFile), QString::fromStdString(info.ReferenceDate));
 }
 
 TBillForm *TBillForm::WindowOf(const QString &path) {

@@ -103,6 +103,14 @@ int TBillForm::OfferLeftBehind(const TBillServices &services) {
   if (!services.Recovery)
     return 0;
   TBillRecovery &recovery = *services.Recovery;
+  if (!recovery.Usable()) {
+    // Said once, at start: the user then knows to save often.
+    services.Message(nullptr, TMsgKind::Warning, TMsgButtons::Ok,
+                     QStringLiteral("Unsaved bills cannot be kept for recovery (%1): save often.")
+                         .arg(recovery.Why())
+                         .toStdString());
+    return 0;
+  }
   const std::vector<TFoundBill> found = recovery.TakeLeftBehind();
   std::vector<const TFoundBill *> offered;
   QStringList lines;

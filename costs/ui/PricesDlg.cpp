@@ -190,9 +190,11 @@ bool TPricesDlg::SaveOrOfferOwnFile(const std::string &name) {
   }
   // The shipped file under /opt is read-only for the user: the edits go to
   // a file of the user's own rather than nowhere.
+  // "/opt/Tarnwell/Data Files/Default.cst", not ".../Korvane/../Data Files/...".
+  const std::string shown = Str(QDir::cleanPath(QString::fromStdString(path)));
   const TMsgResult answer =
       world_.Sink.Show(TMsgKind::Confirmation, TMsgButtons::YesNo,
-                       CostFileNotWrittenText(path, why) + "\r\n\r\n" + kSaveCostsAsOwn);
+                       CostFileNotWrittenText(shown, why) + "\r\n\r\n" + kSaveCostsAsOwn);
   return answer == TMsgResult::Yes && SaveInOwnFolder(name);
 }
 

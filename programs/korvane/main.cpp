@@ -3,6 +3,9 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <cstdio>
+
+#include "app/ProgramUsage.h"
 #include "app/ui/CostEditor.h"
 #include "app/ui/FormKorvane.h"
 #include "app/ui/SingleInstance.h"
@@ -13,6 +16,12 @@
 using namespace korvane;
 
 int main(int argc, char *argv[]) {
+  // Before the application: the usage text needs no display.
+  if (AsksForHelp(argc, argv)) {
+    const std::string_view usage = KorvaneUsage();
+    std::fwrite(usage.data(), 1, usage.size(), stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));

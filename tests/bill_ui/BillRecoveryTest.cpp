@@ -250,6 +250,19 @@ TEST_F(BillRecoveryTest, DamagedFilesComeBackAsTextAndNewerOnesAreLeftWithAMessa
   EXPECT_TRUE(QFileInfo::exists(folder + "/bill-7-dead-3.kvr"));
   EXPECT_FALSE(QFileInfo::exists(folder + "/bill-7-dead-1.kvr"));
   EXPECT_TRUE(QFileInfo::exists(folder + "/notes.txt"));
+
+  // A recovery folder that cannot be made: the user is told at start, and
+  // the windows work on without copies.
+  WriteAll(File("state/file"), "not a folder");
+  auto none = std::make_shared<TBillRecovery>(File("state/file/recovery"));
+  EXPECT_FALSE(none->Usable());
+  world.said.clear();
+  EXPECT_EQ(TBillForm::OfferLeftBehind(Services(none)), 0);
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_EQ(world.said[0].rfind("Unsaved bills cannot be kept for recovery (", 0), 0u);
+  auto *form = new TBillForm(Services(none));
+  form->Editor()->append("Nipple\n 500 1\n");
+  EXPECT_TRUE(form->RecoveryFile().isEmpty());
 }
 
 } // namespace
