@@ -103,12 +103,14 @@ int TBillForm::OfferLeftBehind(const TBillServices &services) {
   if (!services.Recovery)
     return 0;
   TBillRecovery &recovery = *services.Recovery;
+  TMessageBoxSink boxes;
+  TMessageSink &sink = services.Messages ? *services.Messages : boxes;
   if (!recovery.Usable()) {
     // Said once, at start: the user then knows to save often.
-    services.Message(nullptr, TMsgKind::Warning, TMsgButtons::Ok,
-                     QStringLiteral("Unsaved bills cannot be kept for recovery (%1): save often.")
-                         .arg(recovery.Why())
-                         .toStdString());
+    sink.Show(TMsgKind::Warning, TMsgButtons::Ok,
+              QStringLiteral("Unsaved bills cannot be kept for recovery (%1): save often.")
+                  .arg(recovery.Why())
+                  .toStdString());
     return 0;
   }
   const std::vector<TFoundBill> found = recovery.TakeLeftBehind();
@@ -116,8 +118,6 @@ int TBillForm::OfferLeftBehind(const TBillServices &services) {
   QStringList lines;
   for (const TFoundBill &bill : found) {
     if (bill.Read.State == TRecoveryState::Newer) {
-      TMessageBoxSink boxes;
-      TMessageSink &sink = services.Messages ? *services.Messages : boxes;
       sink.Show(TMsgKind::Warning, TMsgButtons::Ok,
                 QStringLiteral("%1 holds an unsaved bill kept by a newer version of "
                                "Korvane Bill; it is left for that version to restore.")
