@@ -189,8 +189,8 @@ bool TPricesDlg::SaveOrOfferOwnFile(const std::string &name) {
     return true;
   }
   // The shipped file under /opt is read-only for the user: the edits go to
-  // a file of the user's own rather than nowhere.
-  // "/opt/Tarnwell/Data Files/Default.cst", not ".../Korvane/../Data Files/...".
+  // a file of the user's own rather than nowhere. The file is named as the
+  // user knows it: ".../Tarnwell/Data Files/...", not ".../Korvane/../...".
   const std::string shown = Str(QDir::cleanPath(QString::fromStdString(path)));
   const TMsgResult answer =
       world_.Sink.Show(TMsgKind::Confirmation, TMsgButtons::YesNo,
