@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 # Every build made here, as in CI, treats warnings as errors.
 STRICT := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DKORVANE_WERROR=ON
 
-.PHONY: all deps configure build run test package bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
+.PHONY: all deps configure build run test package package-check bench format format-check clean test-asan fuzz-build fuzz-smoke fuzz
 
 all: build
 
@@ -28,7 +28,13 @@ test: build
 
 # The Debian package of the installed layout, $(BUILD)/korvane_<version>_<arch>.deb.
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && rm -f korvane_*.deb && cpack
+
+# The package as a packager's checker sees it: lintian (installed when
+# missing) finds no error and no warning; its notes (I:) are allowed.
+package-check: package
+	@scripts/deps.sh lintian
+	lintian --fail-on error,warning $(BUILD)/korvane_*.deb
 
 # The benchmarks are built only here, in their own optimised build.
 BENCH_BUILD ?= build-bench
@@ -39,9 +45,9 @@ bench: deps
 	@for b in $(BENCH_BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 # The test suite under the address and undefined-behaviour sanitizers, leak
-# checking on. The core (non-Qt) tests only by default, so that CI, which
-# builds everything three times, stays well within its time; ASAN_UI=ON adds
-# the desktop tests, with the leak suppressions for the libraries under Qt.
+# checking on. The core (non-Qt) tests only by default, for a quick local
+# run; ASAN_UI=ON (as CI runs it) adds the desktop tests, with the leak
+# suppressions for the libraries under Qt.
 # GCC's maybe-uninitialized warning gives false alarms on sanitizer-
 # instrumented code and is left out here.
 ASAN_BUILD ?= build-asan
@@ -52,6 +58,7 @@ test-asan: deps
 	  $(STRICT) -DCMAKE_BUILD_TYPE=Debug -DKORVANE_BUILD_UI=$(ASAN_UI) \
 	  "-DCMAKE_CXX_FLAGS=-O1 $(SANITIZE) -Wno-maybe-uninitialized" \
 	  "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
+	@cmake -S . -B $(ASAN_BUILD) -DKORVANE_BUILD_UI=$(ASAN_UI) > /dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \

@@ -62,7 +62,7 @@ constexpr int kTempSuffix = 6;
 // A temporary file this young may belong to a save that has yet to lock it.
 constexpr std::time_t kStaleSeconds = 60;
 
-int CreateTemp(const std::string &path, std::string &tempPath) {
+int CreateTemp(const std::string &path, std::string &tempPath, mode_t mode) {
   static std::atomic<unsigned long long> counter{0};
   static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   unsigned long long seed =
@@ -76,7 +76,7 @@ int CreateTemp(const std::string &path, std::string &tempPath) {
     tempPath = path + std::string(kTempMark);
     for (int i = 0; i < kTempSuffix; ++i, x /= 36)
       tempPath += kChars[x % 36];
-    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST)
       return fd;
   }
@@ -144,6 +144,11 @@ void RemoveStaleTemps(const std::string &target) {
   ::closedir(dir);
 }
 
+// `privateMode`: the file is its owner's alone (0600) from its first byte,
+// whatever the file it replaces allowed.
+bool WriteAtomically(const std::string &path, std::string_view bytes, std::string *error,
+                     bool privateMode);
+
 } // namespace
 
 void SetWriteFaultHook(TWriteFaultHook hook) {
@@ -200,6 +205,17 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
 }
 
 bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error) {
+  return WriteAtomically(path, bytes, error, false);
+}
+
+bool AtomicWritePrivateFile(const std::string &path, std::string_view bytes, std::string *error) {
+  return WriteAtomically(path, bytes, error, true);
+}
+
+namespace {
+
+bool WriteAtomically(const std::string &path, std::string_view bytes, std::string *error,
+                     bool privateMode) {
   if (path.empty())
     return Fail(error, ENOENT);
   // Saving through a symbolic link replaces the file it points to, not the link.
@@ -222,7 +238,7 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
     return Fail(error, errno);
 
   std::string tempPath;
-  TFd fd(CreateTemp(target, tempPath));
+  TFd fd(CreateTemp(target, tempPath, privateMode ? 0600 : 0666));
   if (fd.get() < 0)
     return Fail(error, errno);
   // Held until the file is closed: tells RemoveStaleTemps that it is in use.
@@ -231,8 +247,10 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
     ::unlink(tempPath.c_str());
     return Fail(error, code);
   };
-  // A replaced file keeps its permissions.
-  if (exists && ::fchmod(fd.get(), st.st_mode & 07777) != 0)
+  // A replaced file keeps its permissions; a private one gets exactly 0600,
+  // which the umask may not have left.
+  if (privateMode ? ::fchmod(fd.get(), 0600) != 0
+                  : exists && ::fchmod(fd.get(), st.st_mode & 07777) != 0)
     return abandon(errno);
   if (!WriteAll(fd.get(), path, bytes) || ::fsync(fd.get()) != 0)
     return abandon(errno);
@@ -247,5 +265,7 @@ bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::strin
   RemoveStaleTemps(target);
   return true;
 }
+
+} // namespace
 
 } // namespace korvane

@@ -24,6 +24,12 @@ bool ReadFileBytes(const std::string &path, std::string &out, std::string *error
 // rename left behind (those older than a minute whose writer is gone).
 bool AtomicWriteFile(const std::string &path, std::string_view bytes, std::string *error = nullptr);
 
+// AtomicWriteFile for a file only its owner may read and write (0600 from the
+// first byte written, whatever the umask or the replaced file allowed): the
+// copies of the user's work the program keeps on its own.
+bool AtomicWritePrivateFile(const std::string &path, std::string_view bytes,
+                            std::string *error = nullptr);
+
 // A hook for tests: when set, called with the path given to AtomicWriteFile
 // and each chunk about to be written (once with size 0 for empty contents);
 // returning false makes that write fail as a full disk would. Pass nullptr to

@@ -9,7 +9,7 @@
 namespace korvane {
 
 enum class TMsgKind { Error, Information, Warning, Confirmation };
-enum class TMsgButtons { Ok, YesNoCancel };
+enum class TMsgButtons { Ok, YesNoCancel, YesNo };
 enum class TMsgResult { Ok, Yes, No, Cancel };
 
 class TMessageSink {

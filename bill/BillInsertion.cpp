@@ -35,6 +35,10 @@ std::vector<std::string> SplitBillLines(std::string_view bytes) {
   return lines;
 }
 
+int TBillHost::InsertCostsLine(const std::string &scratchPath, std::string_view costFileName) {
+  return InsertCostsIntoBill(*this, scratchPath, costFileName);
+}
+
 int InsertCostsIntoBill(TBillHost &host, const std::string &scratchPath,
                         std::string_view costFileName) {
   if (!AtomicWriteFile(scratchPath, BillFileBytes(host.BillLines())))

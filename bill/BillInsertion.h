@@ -20,6 +20,11 @@ public:
   virtual void SetBillModified(bool modified) = 0;
   // The host's own item type names, which the lexer treats as item keywords.
   virtual std::vector<std::string> UserTypes() const { return {}; }
+  // Names `costFileName` in the bill's Costs line and marks the bill
+  // modified; 0, or an error number with the bill untouched. By default the
+  // lexer rewrites the bill in `scratchPath` (InsertCostsIntoBill); a host
+  // that keeps its own bytes may change the one line itself.
+  virtual int InsertCostsLine(const std::string &scratchPath, std::string_view costFileName);
 };
 
 // Each line followed by CR LF, as a line-based editor saves its text.

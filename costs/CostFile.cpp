@@ -76,23 +76,34 @@ bool LoadCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, TMess
   return false;
 }
 
-bool SaveCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, TMessageSink &sink) {
-  try {
-    if (CostFileName.empty())
-      throw EBlankFileName("Blank cost file name");
-    // Whatever version was loaded, what is written is a 3.30 record; the
-    // padding bytes go out as they came in.
-    StampSignature330(CurrentCosts);
-    std::string error;
-    if (!AtomicWriteFile(CostFileName, CostRecBytes(CurrentCosts), &error))
-      throw EKorvaneError(error);
-    return true;
-  } catch (const std::exception &) {
-    // The reason (blank name, full disk, no permission) is not shown: the
-    // user gets one message for every way a save can fail.
-    sink.Show(TMsgKind::Information, TMsgButtons::Ok, "Costs file cannot be written...");
+bool WriteCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, std::string &why) {
+  if (CostFileName.empty()) {
+    why = "Blank cost file name";
     return false;
   }
+  // Whatever version was loaded, what is written is a 3.30 record; the
+  // padding bytes go out as they came in.
+  StampSignature330(CurrentCosts);
+  return AtomicWriteFile(CostFileName, CostRecBytes(CurrentCosts), &why);
+}
+
+std::string CostFileNotWrittenText(const std::string &CostFileName, const std::string &why) {
+  // The system's reason and the file: "Permission denied" alone does not say
+  // that the file is the shipped one under /opt.
+  std::string text = "Costs file cannot be written...";
+  if (!CostFileName.empty())
+    text += "\r\n" + CostFileName;
+  if (!why.empty())
+    text += "\r\n" + why + '.';
+  return text;
+}
+
+bool SaveCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, TMessageSink &sink) {
+  std::string why;
+  if (WriteCostFile(CostFileName, CurrentCosts, why))
+    return true;
+  sink.Show(TMsgKind::Information, TMsgButtons::Ok, CostFileNotWrittenText(CostFileName, why));
+  return false;
 }
 
 } // namespace korvane

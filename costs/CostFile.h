@@ -30,8 +30,16 @@ bool LoadCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, TMess
 
 // Stamps the 3.30 signature into CurrentCosts and writes it to CostFileName,
 // atomically, so a failed save leaves any earlier file as it was. A failure
-// tells the user and returns false.
+// tells the user why (CostFileNotWrittenText) and returns false.
 bool SaveCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, TMessageSink &sink);
+
+// SaveCostFile without the message: false with the system's reason in `why`,
+// for a caller that offers the user a way on in the same message.
+bool WriteCostFile(const std::string &CostFileName, TCostRec &CurrentCosts, std::string &why);
+
+// "Costs file cannot be written...", then the file and the reason, each on a
+// line of its own.
+std::string CostFileNotWrittenText(const std::string &CostFileName, const std::string &why);
 
 // The bytes of a record exactly as a 3.30 cost file holds them.
 std::string CostRecBytes(const TCostRec &rec);

@@ -17,6 +17,12 @@ std::string MakerFolder(const std::string &ProgramDir, const std::string &Progra
   return ProgramFilesDir + "Tarnwell/";
 }
 
+std::string FromProgramDir(const std::string &ProgramDir, const std::string &name) {
+  if (name.empty() || name.front() == '/' || ProgramDir.empty())
+    return name;
+  return ProgramDir.back() == '/' ? ProgramDir + name : ProgramDir + '/' + name;
+}
+
 std::string SharedDataFolder(const std::string &ProgramDir, const std::string &ProgramFilesDir) {
   return MakerFolder(ProgramDir, ProgramFilesDir) + "Common Files/";
 }

@@ -13,6 +13,12 @@ inline constexpr const char *kProgramFilesDir = "/opt/";
 // reports name it by this text.
 inline constexpr const char *kDefaultCostFile = "../Data Files/Default.cst";
 
+// A file named relative to the program's folder, as the shipped default and
+// the calculator's remembered cost file are: found there wherever the program
+// was started from, never in the current folder. An empty or absolute name
+// is returned as it is.
+std::string FromProgramDir(const std::string &ProgramDir, const std::string &name);
+
 // ProgramDir is the program's folder with a trailing '/'. When its upper-case
 // form contains "TARNWELL", the text before that occurrence followed by
 // "Tarnwell/"; otherwise ProgramFilesDir followed by "Tarnwell/".

@@ -25,9 +25,11 @@ TMsgResult TMessageBoxSink::Show(TMsgKind kind, TMsgButtons buttons, const std::
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  const QMessageBox::StandardButtons standard =
-      buttons == TMsgButtons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                          : QMessageBox::StandardButtons(QMessageBox::Ok);
+  QMessageBox::StandardButtons standard = QMessageBox::Ok;
+  if (buttons == TMsgButtons::YesNoCancel)
+    standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  else if (buttons == TMsgButtons::YesNo)
+    standard = QMessageBox::Yes | QMessageBox::No;
   QMessageBox box(icon, QApplication::applicationName(), body, standard, parent_.data());
   switch (box.exec()) {
   case QMessageBox::Yes:
@@ -37,6 +39,9 @@ TMsgResult TMessageBoxSink::Show(TMsgKind kind, TMsgButtons buttons, const std::
   case QMessageBox::Cancel:
     return TMsgResult::Cancel;
   default:
+    // Closed without a choice: the answer that changes nothing.
+    if (buttons == TMsgButtons::YesNo)
+      return TMsgResult::No;
     return buttons == TMsgButtons::YesNoCancel ? TMsgResult::Cancel : TMsgResult::Ok;
   }
 }

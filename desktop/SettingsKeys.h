@@ -7,11 +7,8 @@
 
 namespace korvane::SettingsKeys {
 
-// korvane.conf: the calculator's window, group "Form".
-inline constexpr QLatin1String kFormLeft{"Form/Left"};
-inline constexpr QLatin1String kFormTop{"Form/Top"};
-inline constexpr QLatin1String kFormWidth{"Form/Width"};
-inline constexpr QLatin1String kFormHeight{"Form/Height"};
+// korvane.conf: the calculator's window place and size, group "Form".
+inline constexpr QLatin1String kFormGroup{"Form"};
 // korvane.conf, group "Settings": the cost file last loaded through the
 // Options page, and whether the about box shows at start.
 inline constexpr QLatin1String kLastCostFile{"Settings/LastCostFile"};
@@ -19,7 +16,7 @@ inline constexpr QLatin1String kSplashScreen{"Settings/SplashScreen"};
 // korvane.conf: the window placement groups of the INI editor and the bill
 // window, and the bill window's recent files.
 inline constexpr QLatin1String kScrivelFormGroup{"ScrivelForm"};
-inline constexpr QLatin1String kBillFormGroup{"BillForm"};
+inline constexpr QLatin1String kBillWindowGroup{"BillWindow"};
 inline constexpr QLatin1String kBillRecentFiles{"BillForm/RecentFiles"};
 // Tarnwell.conf: the maker's contact details.
 inline constexpr QLatin1String kMakerGroup{"Tarnwell"};

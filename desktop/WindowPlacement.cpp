@@ -23,40 +23,56 @@ QRect ClampPlacement(const QRect &rect, const QSize &screen) {
 
 namespace {
 
-int ReadInt(QSettings &settings, const char *key, int fallback) {
+int ReadInt(const QSettings &settings, const QString &key, int fallback) {
   bool ok = false;
-  const int value = settings.value(QLatin1String(key)).toInt(&ok);
+  const int value = settings.value(key).toString().trimmed().toInt(&ok);
   return ok ? value : fallback;
 }
 
 } // namespace
 
+QRect ReadWindowRect(const QSettings &settings, const QString &group, const QRect &defaults) {
+  const QString at = group + QLatin1Char('/');
+  return QRect(ReadInt(settings, at + QStringLiteral("Left"), defaults.left()),
+               ReadInt(settings, at + QStringLiteral("Top"), defaults.top()),
+               ReadInt(settings, at + QStringLiteral("Width"), defaults.width()),
+               ReadInt(settings, at + QStringLiteral("Height"), defaults.height()));
+}
+
+void WriteWindowRect(QSettings &settings, const QString &group, const QRect &rect) {
+  const QString at = group + QLatin1Char('/');
+  settings.setValue(at + QStringLiteral("Left"), rect.left());
+  settings.setValue(at + QStringLiteral("Top"), rect.top());
+  settings.setValue(at + QStringLiteral("Width"), rect.width());
+  settings.setValue(at + QStringLiteral("Height"), rect.height());
+}
+
 TWindowPlacement ReadWindowPlacement(QSettings &settings, const QString &group,
                                      const TWindowPlacement &defaults) {
   TWindowPlacement p = defaults;
+  const QRect rect = ReadWindowRect(
+      settings, group, QRect(defaults.left, defaults.top, defaults.width, defaults.height));
+  p.left = rect.left();
+  p.top = rect.top();
+  p.width = rect.width();
+  p.height = rect.height();
   settings.beginGroup(group);
-  p.left = ReadInt(settings, "Left", defaults.left);
-  p.top = ReadInt(settings, "Top", defaults.top);
-  p.width = ReadInt(settings, "Width", defaults.width);
-  p.height = ReadInt(settings, "Height", defaults.height);
   // A window of no size cannot be grabbed again: fall back to the design size.
   if (p.width <= 0 || p.height <= 0) {
     p.width = defaults.width;
     p.height = defaults.height;
   }
   p.visible = settings.value(QStringLiteral("Visible"), defaults.visible).toBool();
-  p.winState = ReadInt(settings, "WinState", defaults.winState);
+  p.winState = ReadInt(settings, QStringLiteral("WinState"), defaults.winState);
   settings.endGroup();
   return p;
 }
 
 void WriteWindowPlacement(QSettings &settings, const QString &group,
                           const TWindowPlacement &placement) {
+  WriteWindowRect(settings, group,
+                  QRect(placement.left, placement.top, placement.width, placement.height));
   settings.beginGroup(group);
-  settings.setValue(QStringLiteral("Left"), placement.left);
-  settings.setValue(QStringLiteral("Top"), placement.top);
-  settings.setValue(QStringLiteral("Width"), placement.width);
-  settings.setValue(QStringLiteral("Height"), placement.height);
   settings.setValue(QStringLiteral("Visible"), placement.visible);
   settings.setValue(QStringLiteral("WinState"), placement.winState);
   settings.endGroup();

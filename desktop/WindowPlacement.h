@@ -24,6 +24,12 @@ struct TWindowPlacement {
 // for top with the screen height. The size is kept.
 QRect ClampPlacement(const QRect &rect, const QSize &screen);
 
+// The window's place and size, the keys "Left", "Top", "Width" and "Height"
+// of a settings group; a value that is missing or not a whole number keeps
+// that of `defaults`. Every window keeps its place through these.
+QRect ReadWindowRect(const QSettings &settings, const QString &group, const QRect &defaults);
+void WriteWindowRect(QSettings &settings, const QString &group, const QRect &rect);
+
 // Reads "Left", "Top", "Width", "Height", "Visible" and "WinState" of a
 // settings group; missing or unreadable values keep those of `defaults`.
 TWindowPlacement ReadWindowPlacement(QSettings &settings, const QString &group,

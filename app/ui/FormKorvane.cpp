@@ -21,6 +21,7 @@
 #include "base/FileIO.h"
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
+#include "costs/MakerFolders.h"
 #include "desktop/DesktopDialogs.h"
 #include "desktop/KorvaneSettings.h"
 #include "desktop/MessageBoxSink.h"
@@ -48,7 +49,7 @@ TFormKorvane::TFormKorvane(TKorvaneWorld &world, TFormKorvaneServices services, 
   if (!services_.Messages)
     boxSink_ = std::make_unique<TMessageBoxSink>(this);
   messages_ = services_.Messages ? services_.Messages : boxSink_.get();
-  dialogs_ = &DialogsOr(services_.Dialogs);
+  dialogs_ = &DialogsOf(services_);
 
   createActions();
   createToolBar();
@@ -242,8 +243,7 @@ void TFormKorvane::applyFormSettings() {
   TFormSettings defaults;
   defaults.Width = design.width();
   defaults.Height = design.height();
-  const QString file =
-      services_.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services_.SettingsFile;
+  const QString file = SettingsFileOf(services_);
   const TFormSettings settings = ReadFormSettings(file, defaults);
   world_.LastCostFile = settings.LastCostFile.toStdString();
   resize(std::max(settings.Width, design.width()), std::max(settings.Height, design.height()));
@@ -268,7 +268,7 @@ void TFormKorvane::FormCreate() {
   world_.CostFileName = world_.LastCostFile;
   if (!services_.Arguments.isEmpty() && !services_.Arguments.constFirst().isEmpty())
     world_.CostFileName = services_.Arguments.constFirst().toStdString();
-  if (!FileExists(world_.CostFileName))
+  if (!FileExists(FromProgramDir(services_.ProgramDir.toStdString(), world_.CostFileName)))
     world_.CostFileName = world_.LastCostFile;
   world_.CurrentCosts = DefaultCosts();
   loadCostFile();
@@ -336,7 +336,10 @@ bool TFormKorvane::eventFilter(QObject *watched, QEvent *e) {
 }
 
 bool TFormKorvane::loadCostFile() {
-  return LoadCostFile(world_.CostFileName, world_.CurrentCosts, *messages_);
+  // The remembered name may be relative ("../Data Files/Default.cst"): to
+  // the program's folder, never to the folder the program was started in.
+  return LoadCostFile(FromProgramDir(services_.ProgramDir.toStdString(), world_.CostFileName),
+                      world_.CurrentCosts, *messages_);
 }
 
 } // namespace korvane

@@ -18,6 +18,7 @@
 #include "base/MessageSink.h"
 #include "base/Variant.h"
 #include "desktop/ContactDetails.h"
+#include "desktop/DesktopServices.h"
 #include "desktop/UrlOpener.h"
 
 class QAction;
@@ -44,18 +45,15 @@ class TFormKorvane;
 // (Cancel) to keep the row as it was.
 using TCostFileEditor = std::function<int(TFormKorvane &form, Variant &Value)>;
 
-// What the window uses from outside; every member has a working default, a
-// test replaces the ones that would show a dialog or touch the desktop.
-struct TFormKorvaneServices {
-  TMessageSink *Messages = nullptr;   // null: message boxes over the window
-  TDesktopDialogs *Dialogs = nullptr; // null: the platform's dialogs
-  QString SettingsFile;               // empty: KorvaneSettingsFile()
-  QString ProgramDir;                 // the program's folder (the help page lives there)
-  QStringList Arguments;              // the command line without the program
-  TContactDetails Contact;            // the maker's, for the enquiry and about box
-  TUrlOpener UrlOpener;               // empty: the desktop's handler
-  TCostFileEditor CostFileEditor;     // empty: choose a cost file in a file dialog
-  bool WriteSettingsOnClose = true;   // false for a copy that must leave no trace
+// What the window uses from outside: the services every window shares, and
+// its own. Every member has a working default; a test replaces the ones that
+// would show a dialog or touch the desktop.
+struct TFormKorvaneServices : TDesktopServices {
+  QString ProgramDir;               // the program's folder (the help page lives there)
+  QStringList Arguments;            // the command line without the program
+  TContactDetails Contact;          // the maker's, for the enquiry and about box
+  TCostFileEditor CostFileEditor;   // empty: choose a cost file in a file dialog
+  bool WriteSettingsOnClose = true; // false for a copy that must leave no trace
 };
 
 class TFormKorvane : public QMainWindow {

@@ -179,7 +179,7 @@ void TFormKorvane::ActionSaveExecute() {
 
 void TFormKorvane::ActionCopyExecute() {
   const std::string text = BillClipboardText(world_.Catalogue.CurrentType, report_);
-  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  WriteClipboard(services_, QString::fromStdString(text));
 }
 
 // ---- the Help drop-down -----------------------------------------------------------
@@ -234,8 +234,7 @@ void TFormKorvane::FormClose() {
   settings.Width = place.width();
   settings.Height = place.height();
   settings.LastCostFile = QString::fromStdString(world_.LastCostFile);
-  WriteFormSettings(
-      services_.SettingsFile.isEmpty() ? KorvaneSettingsFile() : services_.SettingsFile, settings);
+  WriteFormSettings(SettingsFileOf(services_), settings);
 }
 
 void TFormKorvane::CommitEdits() {

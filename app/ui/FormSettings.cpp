@@ -1,28 +1,22 @@
 #include "app/ui/FormSettings.h"
 #include "desktop/SettingsKeys.h"
+#include "desktop/WindowPlacement.h"
 
 #include <QList>
 #include <QSettings>
 
 namespace korvane {
 
-namespace {
-
-int ReadInt(const QSettings &settings, const QString &key, int fallback) {
-  bool ok = false;
-  const int value = settings.value(key).toString().trimmed().toInt(&ok);
-  return ok ? value : fallback;
-}
-
-} // namespace
-
 TFormSettings ReadFormSettings(const QString &settingsFile, const TFormSettings &defaults) {
   const QSettings settings(settingsFile, QSettings::IniFormat);
   TFormSettings out;
-  out.Left = ReadInt(settings, SettingsKeys::kFormLeft, defaults.Left);
-  out.Top = ReadInt(settings, SettingsKeys::kFormTop, defaults.Top);
-  out.Width = ReadInt(settings, SettingsKeys::kFormWidth, defaults.Width);
-  out.Height = ReadInt(settings, SettingsKeys::kFormHeight, defaults.Height);
+  const QRect rect =
+      ReadWindowRect(settings, SettingsKeys::kFormGroup,
+                     QRect(defaults.Left, defaults.Top, defaults.Width, defaults.Height));
+  out.Left = rect.left();
+  out.Top = rect.top();
+  out.Width = rect.width();
+  out.Height = rect.height();
   const QVariant last = settings.value(SettingsKeys::kLastCostFile);
   out.LastCostFile = last.isValid() ? last.toString() : defaults.LastCostFile;
   return out;
@@ -30,10 +24,8 @@ TFormSettings ReadFormSettings(const QString &settingsFile, const TFormSettings 
 
 bool WriteFormSettings(const QString &settingsFile, const TFormSettings &values) {
   QSettings settings(settingsFile, QSettings::IniFormat);
-  settings.setValue(SettingsKeys::kFormLeft, values.Left);
-  settings.setValue(SettingsKeys::kFormTop, values.Top);
-  settings.setValue(SettingsKeys::kFormWidth, values.Width);
-  settings.setValue(SettingsKeys::kFormHeight, values.Height);
+  WriteWindowRect(settings, SettingsKeys::kFormGroup,
+                  QRect(values.Left, values.Top, values.Width, values.Height));
   settings.setValue(SettingsKeys::kLastCostFile, values.LastCostFile);
   settings.sync();
   return settings.status() == QSettings::NoError;

@@ -36,14 +36,19 @@ struct BenchWorld {
     app = std::make_unique<QApplication>(argc, argv);
   }
 
+  // Answers every message with OK: a benchmark has nobody to ask.
+  class TQuietSink : public TMessageSink {
+  public:
+    TMsgResult Show(TMsgKind, TMsgButtons, const std::string &) override { return TMsgResult::Ok; }
+  };
+  mutable TQuietSink quiet;
+
   TBillServices Services() const {
     TBillServices s;
     s.ProgramDir = QStringLiteral(KORVANE_STAGE_DIR "/Korvane/");
     s.SharedDataDir = QStringLiteral(KORVANE_STAGE_DIR "/Common Files/");
     s.SettingsFile = dir.filePath(QStringLiteral("korvane.conf"));
-    s.Message = [](QWidget *, TMsgKind, TMsgButtons, const std::string &) {
-      return TMsgResult::Ok;
-    };
+    s.Messages = &quiet;
     return s;
   }
 

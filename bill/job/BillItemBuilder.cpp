@@ -109,10 +109,15 @@ bool TBillItemBuilder::Build(std::span<const std::string> numbers, TItemLine &it
   const TBillItemForm &form = *form_;
   const std::span<const TBillSlotSpec> slots = form.Numbers();
   if (numbers.size() != slots.size()) {
+    const std::string key(DuctTypes[static_cast<std::size_t>(form.Type)].Key);
     error = std::to_string(numbers.size()) + (numbers.size() == 1 ? " number" : " numbers") +
-            " where " + std::string(DuctTypes[static_cast<std::size_t>(form.Type)].Key) +
-            " takes " + std::to_string(slots.size()) + " (" +
+            " where " + key + " takes " + std::to_string(slots.size()) + " (" +
             std::string(BillNumbersHint(form.Type)) + ")";
+    // An item whose lines carry no number off is counted in its options; a
+    // number off typed at the end of the line is the usual slip.
+    if (!form.HasQuantity)
+      error += "; its number off goes in its options: " + key + " (NumberOff=" +
+               (numbers.size() > slots.size() ? numbers.back() : std::string("N")) + ")";
     return false;
   }
   item = options_;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -22,12 +21,14 @@
 
 #include "bill/job/BillSections.h"
 #include "bill/job/BillTextJob.h"
+#include "bill/ui/BillRecovery.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/JobTableModel.h"
 #include "desktop/ProgramVersion.h"
 #include "desktop/ScrivelEditor.h"
 #include "desktop/SearchDialog.h"
 #include "desktop/SettingsKeys.h"
+#include "desktop/WindowPlacement.h"
 
 namespace korvane {
 
@@ -39,15 +40,45 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   priceTimer_.setSingleShot(true);
   priceTimer_.setInterval(kPriceDelayMs);
   connect(&priceTimer_, &QTimer::timeout, this, &TBillForm::Reprice);
-  connect(editor_, &QsciScintilla::textChanged, this, [this] { priceTimer_.start(); });
+  connect(editor_, &QsciScintilla::textChanged, this, &TBillForm::TextChanged);
   connect(editor_, &QsciScintilla::modificationChanged, this, &TBillForm::UpdateCaption);
+  connect(editor_, &QsciScintilla::cursorPositionChanged, this, &TBillForm::ShowCaretLine);
+  editor_->viewport()->installEventFilter(this);
+  if (services_.Recovery && services_.Recovery->Usable()) {
+    recoverySlot_ = services_.Recovery->NewSlot();
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &TBillForm::KeepRecovery);
+    // Saved, or undone back to what was saved: nothing to recover.
+    connect(editor_, &QsciScintilla::modificationChanged, this, [this] {
+      if (!Unsaved())
+        DropRecovery();
+    });
+  }
   UpdateCaption();
   priceTimer_.start();
+  // Where the last bill window was left; a first start leaves the place to
+  // the window manager.
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
+  if (settings.contains(SettingsKeys::kBillWindowGroup + QStringLiteral("/Width"))) {
+    const TWindowPlacement design{0, 0, width(), height(), true, 0};
+    RestoreWindowPlacement(*this,
+                           ReadWindowPlacement(settings, SettingsKeys::kBillWindowGroup, design));
+  }
 }
 
-TBillForm::~TBillForm() = default;
+TBillForm::~TBillForm() {
+  // The table outlives job_ (QWidget deletes its children after our members
+  // are gone) and asks its model for rows while it hides.
+  model_->SetRows(nullptr);
+}
 
 TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &path) {
+  if (TBillForm *open = path.isEmpty() ? nullptr : WindowOf(path)) {
+    open->raise();
+    open->activateWindow();
+    return open;
+  }
   auto *form = new TBillForm(services);
   if (!path.isEmpty() && !form->LoadFile(path)) {
     form->deleteLater();
@@ -99,16 +130,18 @@ void TBillForm::BuildWindow() {
   big.setBold(true);
   total_->setFont(big);
 
-  auto *tabs = new QTabWidget(this);
-  tabs->addTab(table_, tr("Priced lines"));
-  tabs->addTab(notes_, tr("Not priced and bad"));
-  tabs->addTab(sheets_, tr("Sheets and insulation"));
+  tabs_ = new QTabWidget(this);
+  tabs_->addTab(table_, tr("Priced lines"));
+  tabs_->addTab(notes_, tr("Not priced and bad"));
+  tabs_->addTab(sheets_, tr("Sheets and insulation"));
 
   auto *side = new QWidget(this);
   auto *layout = new QVBoxLayout(side);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(total_);
-  layout->addWidget(tabs);
+  layout->addWidget(tabs_);
+  costFile_ = new QLabel(this);
+  statusBar()->addPermanentWidget(costFile_);
 
   auto *split = new QSplitter(Qt::Horizontal, this);
   split->addWidget(editor_);
@@ -161,11 +194,22 @@ void TBillForm::BuildMenus() {
   edit->addSeparator();
   edit->addAction(tr("&Find..."), QKeySequence::Find, this, [this] { ShowSearch(false); });
   edit->addAction(tr("Find &Next"), QKeySequence::FindNext, this, &TBillForm::FindNext);
-  edit->addAction(tr("R&eplace..."), QKeySequence::Replace, this, [this] { ShowSearch(true); });
+  // Ctrl+H whatever the desktop's key scheme says Replace is.
+  edit->addAction(tr("R&eplace..."), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                  [this] { ShowSearch(true); });
 
   QMenu *bill = menuBar()->addMenu(tr("&Bill"));
   bill->addAction(tr("&Costs..."), this, &TBillForm::CostsClick);
   bill->addAction(tr("&Price Now"), QKeySequence(Qt::Key_F9), this, &TBillForm::Reprice);
+  bill->addSeparator();
+  bill->addAction(tr("&Switch Text and Results"), QKeySequence(Qt::Key_F6), this,
+                  &TBillForm::SwitchPane);
+  bill->addAction(tr("&Next Results Page"), QKeySequence(Qt::CTRL | Qt::Key_Tab), this,
+                  [this] { NextResultPage(1); });
+  bill->addAction(tr("P&revious Results Page"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this,
+                  [this] { NextResultPage(-1); });
+  BuildHelpMenu();
 }
 
 void TBillForm::ShowSearch(bool replace) {
@@ -198,8 +242,7 @@ void TBillForm::FindNext() {
 }
 
 void TBillForm::UpdateCaption() {
-  setWindowTitle(BillName() +
-                 (editor_->isModified() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
+  setWindowTitle(BillName() + (Unsaved() ? QStringLiteral("* - ") : QStringLiteral(" - ")) +
                  ProductCaption() + QStringLiteral(" Bill"));
 }
 
@@ -212,7 +255,7 @@ QString TBillForm::BillDir() const {
 }
 
 std::string TBillForm::FallbackCostFile() const {
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   const QString last = settings.value(SettingsKeys::kLastCostFile).toString();
   if (last.isEmpty())
     return {};
@@ -228,7 +271,10 @@ TBillTextJob TBillForm::PriceRequest() const {
   if (std::string fallback = FallbackCostFile(); !fallback.empty())
     request.FallbackCostFile = std::move(fallback);
   request.BillName = BillName().toStdString();
-  request.BillDir = BillDir().toStdString();
+  // A new bill has no folder of its own: a relative Costs line names a file
+  // from the program's folder, as the shipped default does, never from the
+  // folder the program happened to be started in.
+  request.BillDir = (path_.isEmpty() ? services_.ProgramDir : BillDir()).toStdString();
   return request;
 }
 
@@ -259,6 +305,7 @@ void TBillForm::ShowJob() {
       tr("Total %1   (%2)")
           .arg(QString::fromStdString(summary_.Total), QString::fromStdString(summary_.Counts)));
   statusBar()->showMessage(QString::fromStdString(summary_.Status));
+  costFile_->setText(CostFileText());
 
   notes_->clear();
   for (const TJobNote &note : summary_.Notes) {
@@ -287,6 +334,7 @@ void TBillForm::ShowJob() {
 }
 
 void TBillForm::MarkBadLines() {
+  ShowCaretLine();
   editor_->markerDeleteAll(kBadLineMark);
   for (const TJobNote &note : summary_.Notes) {
     if (note.Bad && note.Line > 0)
@@ -299,12 +347,13 @@ void TBillForm::GoToLine(int line) {
     return;
   editor_->setCursorPosition(line - 1, 0);
   editor_->ensureLineVisible(line - 1);
+  // The editor tells of caret moves when it next updates; say it now.
+  ShowCaretLine();
   editor_->setFocus();
 }
 
 void TBillForm::PasteItem() {
-  const std::string entry =
-      PastedEntryText(QApplication::clipboard()->text().toUtf8().toStdString());
+  const std::string entry = PastedEntryText(ReadClipboard(services_).toUtf8().toStdString());
   if (entry.empty())
     return;
   const std::vector<std::string> lines = BillLines();
@@ -354,6 +403,10 @@ void TBillForm::closeEvent(QCloseEvent *event) {
     event->ignore();
     return;
   }
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
+  WriteWindowPlacement(settings, SettingsKeys::kBillWindowGroup, CurrentWindowPlacement(*this));
+  // Saved, or the user chose to drop the changes.
+  DropRecovery();
   event->accept();
 }
 

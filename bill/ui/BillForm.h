@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 #include "bill/BillInsertion.h"
@@ -21,6 +22,7 @@
 class QLabel;
 class QListWidget;
 class QMenu;
+class QTabWidget;
 class QTableView;
 class QTableWidget;
 
@@ -30,6 +32,7 @@ class TJobTableModel;
 class TPricesDlg;
 class TScrivelEditor;
 class TSearchDialog;
+struct TRecoveryRecord;
 
 class TBillForm : public QMainWindow, public TBillHost {
   Q_OBJECT
@@ -38,6 +41,8 @@ public:
   static constexpr int kPriceDelayMs = 150;
   static constexpr int kBadLineMark = 11;
   static constexpr int kRecentCount = 8;
+  // An unsaved change is in the recovery file this long after it, at most.
+  static constexpr int kRecoveryDelayMs = 1000;
 
   explicit TBillForm(TBillServices services, QWidget *parent = nullptr);
   ~TBillForm() override;
@@ -45,6 +50,16 @@ public:
   // A new window, shown, on the bill at `path` (empty for a new bill).
   // Null when the file could not be read (the user was told).
   static TBillForm *OpenWindow(const TBillServices &services, const QString &path = QString());
+  // The window that has `path` open, or null.
+  static TBillForm *WindowOf(const QString &path);
+  // At start: offers the unsaved bills that runs now gone left in their
+  // recovery files; Restore opens each in a window of its own, Discard
+  // deletes them. Returns the number of windows opened.
+  static int OfferLeftBehind(const TBillServices &services);
+  // A new window, shown, on a bill from a recovery file: its text, marked
+  // modified, to be saved where it came from (nowhere yet when it had no
+  // file). Its own recovery file is written at once.
+  static TBillForm *RestoreWindow(const TBillServices &services, const TRecoveryRecord &record);
 
   TScrivelEditor *Editor() const { return editor_; }
   QTableView *Table() const { return table_; }
@@ -52,10 +67,18 @@ public:
   QListWidget *Notes() const { return notes_; }
   QTableWidget *Sheets() const { return sheets_; }
   QLabel *TotalLabel() const { return total_; }
+  QTabWidget *ResultTabs() const { return tabs_; }
+  // The cost file the bill is priced with and its reference date.
+  QString CostFileText() const;
   const TJobTable &Job() const { return *job_; }
   const TJobSummary &Summary() const { return summary_; }
   const QString &Path() const { return path_; }
   bool PricePending() const { return priceTimer_.isActive(); }
+  // Changes not saved yet: typed, or restored from a recovery file.
+  bool Unsaved() const;
+  // This window's recovery file (kept while the bill has unsaved changes);
+  // empty when the window keeps none.
+  QString RecoveryFile() const;
 
   // Reads a bill into this window; false (told) when it cannot be read.
   bool LoadFile(const QString &path);
@@ -73,13 +96,23 @@ public:
   void PasteItem();
   // Puts the caret at the start of a 1-based bill line.
   void GoToLine(int line);
+  // Opens `path` here when this window is empty and untouched, else brings
+  // forward the window that has it open, else opens a window of its own.
+  void OpenPath(const QString &path);
+  // F6: from the text to the results and back.
+  void SwitchPane();
+  // Ctrl+Tab, Ctrl+Shift+Tab: the next or the previous page of the results.
+  void NextResultPage(int step);
+  void HelpClick();
+  void AboutClick();
 
   // Writes the priced bill to `path` in `format`; false, having said why,
   // when it cannot.
   bool Export(const TJobFormat &format, const QString &path);
   bool ExportHtml(const QString &path);
   bool ExportPdf(const QString &path);
-  void ExportClick(const TJobFormat &format);
+  // Asks for the file (first, when lines are left out, whether to go on).
+  void ExportClick(const TJobFormat &format, bool leftOutConfirmed = false);
   void PrintClick();
 
   QStringList RecentFiles() const;
@@ -88,13 +121,24 @@ public:
   std::vector<std::string> BillLines() const override;
   void SetBillLines(std::vector<std::string> lines) override;
   void SetBillModified(bool modified) override;
+  // Changes the Costs line alone, in place: every other byte, the caret and
+  // the marks stay, and Undo takes the change back in one step.
+  int InsertCostsLine(const std::string &scratchPath, std::string_view costFileName) override;
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
   void BuildWindow();
   void BuildMenus();
+  void BuildHelpMenu();
+  void ShowCaretLine();
+  // The reason line `line` (1-based) is bad, or an empty text.
+  QString BadLineReason(int line) const;
+  // Before an export or print: true when every line is priced, or the user
+  // chose to go on without the lines it lists.
+  bool ConfirmLeftOut(const QString &what);
   void ShowSearch(bool replace);
   void FindNext();
   void UpdateCaption();
@@ -109,10 +153,15 @@ private:
   bool PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
                  std::string &fatal) const;
   QString AskExportPath(const TJobFormat &format);
+  // The services' message sink, else message boxes over this window.
+  TMessageSink &Messages();
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
   // Says once what the output left out (a logo that could not be read).
   void TellWarning(const TJobWriter &writer);
+  void TextChanged();
+  bool KeepRecovery();
+  void DropRecovery();
 
   TBillServices services_;
   TScrivelEditor *editor_ = nullptr;
@@ -121,9 +170,15 @@ private:
   QListWidget *notes_ = nullptr;
   QTableWidget *sheets_ = nullptr;
   QLabel *total_ = nullptr;
+  QTabWidget *tabs_ = nullptr;
+  QLabel *costFile_ = nullptr; // the status bar's cost file
   QMenu *recentMenu_ = nullptr;
   QPointer<TSearchDialog> search_;
   QTimer priceTimer_;
+  QTimer recoveryTimer_;
+  int recoverySlot_ = 0;         // 0: no recovery file
+  bool restoredUnsaved_ = false; // restored text is unsaved whatever Undo does
+  std::int64_t changedAt_ = 0;   // the last change, seconds since 1970
   std::unique_ptr<TJobTable> job_;
   TJobSummary summary_;
   QString path_;
@@ -132,7 +187,7 @@ private:
   TCostRec costs_{};
   std::string costFileName_;
   TSpiralPriceTable spiralPrices_{};
-  std::unique_ptr<TMessageSink> costsSink_;
+  std::unique_ptr<TMessageSink> boxSink_; // message boxes over the window
   QTemporaryDir scratch_;
 };
 

@@ -8,9 +8,11 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
+#include "bill/CostsLine.h"
 #include "bill/job/BillTextJob.h"
 #include "bill/job/CustomerQuote.h"
 #include "bill/ui/BillForm.h"
@@ -20,6 +22,7 @@
 #include "costs/FittingsFiles.h"
 #include "costs/MakerFolders.h"
 #include "costs/ui/PricesDlg.h"
+#include "desktop/MessageBoxSink.h"
 #include "desktop/ScrivelEditor.h"
 #include "desktop/SettingsKeys.h"
 
@@ -29,24 +32,18 @@ namespace {
 
 const QString kRecentKey = SettingsKeys::kBillRecentFiles;
 
-// Hands the cost editor's messages to the window's message boxes.
-class TServiceSink : public TMessageSink {
-public:
-  TServiceSink(const TBillServices &services, QWidget *parent)
-      : services_(services), parent_(parent) {}
-  TMsgResult Show(TMsgKind kind, TMsgButtons buttons, const std::string &text) override {
-    return services_.Message(parent_, kind, buttons, text);
-  }
-
-private:
-  const TBillServices &services_;
-  QWidget *parent_;
-};
-
 } // namespace
 
+TMessageSink &TBillForm::Messages() {
+  if (services_.Messages)
+    return *services_.Messages;
+  if (!boxSink_)
+    boxSink_ = std::make_unique<TMessageBoxSink>(this);
+  return *boxSink_;
+}
+
 TMsgResult TBillForm::Tell(TMsgKind kind, TMsgButtons buttons, const QString &text) {
-  return services_.Message(this, kind, buttons, text.toStdString());
+  return Messages().Show(kind, buttons, text.toStdString());
 }
 
 bool TBillForm::LoadFile(const QString &path) {
@@ -60,6 +57,7 @@ bool TBillForm::LoadFile(const QString &path) {
   // Any bytes load: what is no UTF-8 shows as replacement characters.
   editor_->SetFileText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
   editor_->setModified(false);
+  restoredUnsaved_ = false;
   path_ = QFileInfo(path).absoluteFilePath();
   AddRecent(path_);
   UpdateCaption();
@@ -90,7 +88,9 @@ bool TBillForm::SaveTo(const QString &path) {
   }
   const bool renamed = QFileInfo(path).absoluteFilePath() != path_;
   path_ = QFileInfo(path).absoluteFilePath();
+  restoredUnsaved_ = false;
   editor_->setModified(false);
+  DropRecovery();
   AddRecent(path_);
   UpdateCaption();
   if (renamed)
@@ -99,7 +99,7 @@ bool TBillForm::SaveTo(const QString &path) {
 }
 
 bool TBillForm::ConfirmDiscard() {
-  if (!editor_->isModified())
+  if (!Unsaved())
     return true;
   return GoOnAfterSaveQuestion(Tell(TMsgKind::Confirmation, TMsgButtons::YesNoCancel,
                                     tr("Save changes to %1?").arg(BillName())),
@@ -116,15 +116,11 @@ void TBillForm::OpenClick() {
   const QString chosen = DialogsOr(services_.Dialogs).OpenFileName(this, request);
   if (chosen.isEmpty())
     return;
-  // An empty, untouched window takes the bill; otherwise it gets its own.
-  if (path_.isEmpty() && !editor_->isModified() && editor_->text().isEmpty())
-    LoadFile(chosen);
-  else
-    OpenWindow(services_, chosen);
+  OpenPath(chosen);
 }
 
 QStringList TBillForm::RecentFiles() const {
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   return settings.value(kRecentKey).toStringList();
 }
 
@@ -134,18 +130,14 @@ void TBillForm::AddRecent(const QString &path) {
   recent.prepend(path);
   while (recent.size() > kRecentCount)
     recent.removeLast();
-  QSettings settings(services_.SettingsFile, QSettings::IniFormat);
+  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
   settings.setValue(kRecentKey, recent);
 }
 
 void TBillForm::FillRecentMenu() {
   recentMenu_->clear();
   for (const QString &path : RecentFiles())
-    recentMenu_->addAction(QDir::toNativeSeparators(path), this, [this, path] {
-      if (path_ == path)
-        return;
-      OpenWindow(services_, path);
-    });
+    recentMenu_->addAction(QDir::toNativeSeparators(path), this, [this, path] { OpenPath(path); });
   recentMenu_->setEnabled(!recentMenu_->isEmpty());
 }
 
@@ -229,19 +221,80 @@ QString TBillForm::AskExportPath(const TJobFormat &format) {
                            QStringLiteral("%1 (*.%2)").arg(title, suffix), suffix, proposed});
 }
 
-void TBillForm::ExportClick(const TJobFormat &format) {
+bool TBillForm::ConfirmLeftOut(const QString &what) {
+  Reprice();
+  if (summary_.Notes.empty())
+    return true;
+  // The first lines say enough; the rest are on the results' second page.
+  constexpr std::size_t kListed = 12;
+  QString list;
+  for (std::size_t i = 0; i < summary_.Notes.size() && i < kListed; ++i)
+    list += QString::fromStdString(summary_.Notes[i].Text) + '\n';
+  if (summary_.Notes.size() > kListed)
+    list += tr("and %1 more\n").arg(summary_.Notes.size() - kListed);
+  return Tell(TMsgKind::Warning, TMsgButtons::YesNo,
+              tr("These lines are not priced and stay out of the %1:\n\n%2\nGo on without "
+                 "them?")
+                  .arg(what, list)) == TMsgResult::Yes;
+}
+
+void TBillForm::ExportClick(const TJobFormat &format, bool leftOutConfirmed) {
+  if (!leftOutConfirmed && !ConfirmLeftOut(format.Make ? tr("export") : tr("quote")))
+    return;
   const QString path = AskExportPath(format);
-  if (!path.isEmpty())
-    Export(format, path);
+  if (!path.isEmpty() && Export(format, path))
+    statusBar()->showMessage(
+        tr("%1 written to %2")
+            .arg(QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size())),
+                 QDir::toNativeSeparators(path)));
 }
 
 void TBillForm::PrintClick() {
-  Reprice();
-  const std::unique_ptr<QPagedPaintDevice> printer = services_.Printer(this, BillName());
+  if (!ConfirmLeftOut(tr("quote")))
+    return;
+  if (!PrinterAvailable(services_)) {
+    if (Tell(TMsgKind::Confirmation, TMsgButtons::YesNo,
+             tr("No printer is set up on this computer.\n\nExport the quote as a PDF instead?")) ==
+        TMsgResult::Yes)
+      ExportClick(*FindJobFormat("pdf"), true);
+    return;
+  }
+  const std::unique_ptr<QPagedPaintDevice> printer = ChoosePrinter(services_, this, BillName());
   if (!printer)
     return;
   if (!LayoutOn(*printer))
     Tell(TMsgKind::Error, TMsgButtons::Ok, tr("Error printing the quote"));
+}
+
+int TBillForm::InsertCostsLine(const std::string &, std::string_view costFileName) {
+  const QByteArray was = editor_->text().toUtf8();
+  const std::string_view old(was.constData(), static_cast<std::size_t>(was.size()));
+  const std::string now = SetCostsLine(old, costFileName);
+  // Only the bytes that differ are replaced, whole characters of them.
+  const auto inside = [](std::string_view text, std::size_t at) {
+    return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+  };
+  std::size_t head = 0;
+  while (head < old.size() && head < now.size() && old[head] == now[head])
+    ++head;
+  while (head > 0 && (inside(old, head) || inside(now, head)))
+    --head;
+  std::size_t tail = 0;
+  while (tail < old.size() - head && tail < now.size() - head &&
+         old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
+    ++tail;
+  while (tail > 0 && (inside(old, old.size() - tail) || inside(now, now.size() - tail)))
+    --tail;
+  const std::string middle = now.substr(head, now.size() - head - tail);
+  editor_->beginUndoAction();
+  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(head));
+  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETEND,
+                         static_cast<unsigned long>(old.size() - tail));
+  editor_->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
+                         static_cast<unsigned long>(middle.size()), middle.c_str());
+  editor_->endUndoAction();
+  SetBillModified(true);
+  return 0;
 }
 
 void TBillForm::CostsClick() {
@@ -257,20 +310,19 @@ void TBillForm::CostsClick() {
     name =
         QDir::cleanPath(QFileInfo(QString::fromStdString(name)).absoluteFilePath()).toStdString();
   costFileName_ = name;
-  if (!costsSink_)
-    costsSink_ = std::make_unique<TServiceSink>(services_, this);
   costs_ = DefaultCosts();
   if (!costFileName_.empty() && FileExists(costFileName_))
-    LoadCostFile(costFileName_, costs_, *costsSink_);
+    LoadCostFile(costFileName_, costs_, Messages());
   const std::string dataDir = services_.SharedDataDir.toStdString();
   bool ended = false;
-  ReadFittingsIni(spiralPrices_, dataDir, *costsSink_, [&ended] { ended = true; });
+  ReadFittingsIni(spiralPrices_, dataDir, Messages(), [&ended] { ended = true; });
   if (ended)
     return;
-  TPricesWorld world{costs_,      costFileName_, spiralPrices_,
-                     *costsSink_, [] {},         services_.ProgramDir.toStdString(),
+  TPricesWorld world{costs_,     costFileName_, spiralPrices_,
+                     Messages(), [] {},         services_.ProgramDir.toStdString(),
                      dataDir};
   TPricesServices prices = TPricesServices::Desktop();
+  prices.dialogs = services_.Dialogs;
   prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
   TPricesDlg dialog(std::move(world), std::move(prices), this);
   // Here there is a bill for Insert to write into.

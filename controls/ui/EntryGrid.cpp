@@ -73,6 +73,7 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
   };
   list_->OnClosed = [this] { takeFocusBack(); };
   list_->OnPointerOutside = [this](const QPoint &global) { pointerMovedWithListOpen(global); };
+  list_->OnOwnPlace = [this](const QPoint &global) { return isListsOwnPlace(global); };
 
   // The row model has already sized the shared store; the grid follows it,
   // then takes its own defaults.
@@ -99,6 +100,8 @@ TEntryGrid::~TEntryGrid() {
   // The list is a pop-up window: no hide notifications while dying.
   list_->OnClosed = nullptr;
   list_->OnCommit = nullptr;
+  list_->OnOwnPlace = nullptr;
+  list_->OnPointerOutside = nullptr;
 }
 
 void TEntryGrid::SetLines(std::vector<std::string> lines) {
@@ -145,13 +148,14 @@ void TEntryGrid::hideRowEditors() {
 
 void TEntryGrid::showRowEditors(int row) {
   closeList();
-  hideRowEditors();
   currentFormat_ = "%S";
   currentFormatType_ = TFormatType::ft_Fixed;
   rangeLo_ = rangeHi_ = 0;
   const TField *field = rows_.Field(row);
-  if (!field)
+  if (!field) {
+    hideRowEditors();
     return;
+  }
   controlsRow_ = row;
   currentFormat_ = field->FormatStr();
   if (const auto *num = dynamic_cast<const TNumField *>(field)) {
@@ -160,16 +164,19 @@ void TEntryGrid::showRowEditors(int row) {
     rangeHi_ = num->RangeHi();
   }
   placeRowEditors();
+  // Each control is shown or hidden once, never hidden on the way: the grid
+  // takes the focus (and comes here) in the middle of a click on one of them,
+  // which a hide would swallow.
   const bool inView = !CellRect(1, row).isEmpty();
   propButton_->setVisible(inView && field->Kind() == TEditorKind::ekPropEditor);
   spinUp_->setVisible(inView && field->Kind() == TEditorKind::ekSpin);
   spinDown_->setVisible(inView && field->Kind() == TEditorKind::ekSpin);
   pullButton_->setVisible(inView && dynamic_cast<const TEnumField *>(field) != nullptr);
-  if (dynamic_cast<const TBoolField *>(field)) {
-    // Setting the state is no click: clicked() fires for the user only.
+  const bool check = dynamic_cast<const TBoolField *>(field) != nullptr;
+  // Setting the state is no click: clicked() fires for the user only.
+  if (check)
     checkBox_->setChecked(rows_.GetData(1, row).toBool());
-    checkBox_->setVisible(inView);
-  }
+  checkBox_->setVisible(inView && check);
 }
 
 void TEntryGrid::placeRowEditors() {
@@ -383,6 +390,16 @@ void TEntryGrid::pointerMovedWithListOpen(const QPoint &global) {
     return;
   closeList();
   setFocus(Qt::PopupFocusReason);
+}
+
+bool TEntryGrid::isListsOwnPlace(const QPoint &global) const {
+  if (pullButton_->isVisible() && pullButton_->rect().contains(pullButton_->mapFromGlobal(global)))
+    return true;
+  const QPoint pos = viewport()->mapFromGlobal(global);
+  if (!viewport()->rect().contains(pos))
+    return false;
+  const QPoint cell = MouseCoord(pos);
+  return cell.x() == 1 && cell.y() == Row();
 }
 
 void TEntryGrid::takeFocusBack() {

@@ -98,6 +98,9 @@ private:
   void closeList();
   void takeFocusBack();
   void pointerMovedWithListOpen(const QPoint &global);
+  // The pull-down button and the current row's value cell: a click there
+  // closes the list on its release, as the button opened it.
+  bool isListsOwnPlace(const QPoint &global) const;
   int borderInset() const;
 
   TEntryRows rows_;

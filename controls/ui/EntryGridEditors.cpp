@@ -1,9 +1,11 @@
 #include "controls/ui/EntryGridEditors.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QWindow>
 
 namespace korvane {
 
@@ -107,11 +109,7 @@ void TMyListBox::keyReleaseEvent(QKeyEvent *e) {
 }
 
 void TMyListBox::mousePressEvent(QMouseEvent *e) {
-  if (!rect().contains(e->position().toPoint())) {
-    // Outside the list: the pop-up closes, as pop-ups do.
-    QListWidget::mousePressEvent(e);
-    return;
-  }
+  // A press on the list (its viewport); one outside it is event()'s.
   if (QListWidgetItem *it = itemAt(e->position().toPoint())) {
     setCurrentItem(it);
     commitCurrent();
@@ -120,14 +118,64 @@ void TMyListBox::mousePressEvent(QMouseEvent *e) {
 }
 
 bool TMyListBox::event(QEvent *e) {
-  // Moves outside the list come to the list itself, not to its viewport,
-  // and a scroll area passes those on without looking at them.
-  if (e->type() == QEvent::MouseMove && OnPointerOutside) {
+  // The open pop-up receives the application's clicks and moves; those
+  // outside the list come to the list itself, not to its viewport, and a
+  // scroll area would pass them on without looking at them.
+  switch (e->type()) {
+  case QEvent::MouseMove: {
     const auto *move = static_cast<QMouseEvent *>(e);
-    if (!rect().contains(move->position().toPoint()))
+    if (OnPointerOutside && !rect().contains(move->position().toPoint()))
       OnPointerOutside(move->globalPosition().toPoint());
+    break;
+  }
+  case QEvent::MouseButtonPress:
+  case QEvent::MouseButtonDblClick:
+    if (pressOutside(*static_cast<QMouseEvent *>(e)))
+      return true;
+    break;
+  case QEvent::MouseButtonRelease:
+    if (!rect().contains(static_cast<QMouseEvent *>(e)->position().toPoint())) {
+      // The release of a press on the list's own place: the grid takes the
+      // focus back as the list hides.
+      hide();
+      e->accept();
+      return true;
+    }
+    break;
+  default:
+    break;
   }
   return QListWidget::event(e);
+}
+
+bool TMyListBox::pressOutside(const QMouseEvent &press) {
+  if (rect().contains(press.position().toPoint()))
+    return false;
+  const QPoint global = press.globalPosition().toPoint();
+  if (OnOwnPlace && OnOwnPlace(global))
+    return true; // closed by the release
+  hide();
+  // The click was meant for what lies under it: it goes there as a press of
+  // its own, through the window, so the release that follows pairs with it.
+  // (The pop-up's own replay is off: it differs between platforms, and would
+  // reopen the list from the pull-down button.)
+  QWidget *target = QApplication::widgetAt(global);
+  QWindow *window = target ? target->window()->windowHandle() : nullptr;
+  if (window) {
+    const QPointF local = window->mapFromGlobal(press.globalPosition());
+    QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonPress, local, local,
+                                                        press.globalPosition(), press.button(),
+                                                        press.buttons(), press.modifiers()));
+  }
+  return true;
+}
+
+void TMyListBox::focusOutEvent(QFocusEvent *e) {
+  QListWidget::focusOutEvent(e);
+  // Another window came to the front, or the focus went elsewhere: an open
+  // list would stand over it.
+  if (isVisible())
+    hide();
 }
 
 void TMyListBox::hideEvent(QHideEvent *e) {

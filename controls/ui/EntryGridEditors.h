@@ -35,7 +35,11 @@ private:
 // The pop-up list of an enumeration row. Every key released in it commits
 // the selected item, so arrowing through the list stores each item at once;
 // Enter and Escape close it; a click commits the item under the pointer and
-// closes it.
+// closes it. While it is open it sees every click of the application: a
+// click on its own place (OnOwnPlace: the pull-down button, the row's value
+// cell) closes it on the release; a click anywhere else closes it at once
+// and goes on to what it was meant for (another cell, a tab, a button). It
+// also closes whenever it loses the focus.
 class TMyListBox : public QListWidget {
   Q_OBJECT
 public:
@@ -47,6 +51,9 @@ public:
   std::function<void()> OnClosed;
   // The pointer moved outside the list (screen coordinates) while it is open.
   std::function<void(const QPoint &global)> OnPointerOutside;
+  // Whether a point outside the list (screen coordinates) belongs to it: a
+  // press there waits for its release to close the list.
+  std::function<bool(const QPoint &global)> OnOwnPlace;
 
   // Height of each item, and of the list in whole items.
   int ItemHeight() const { return itemHeight_; }
@@ -60,9 +67,11 @@ protected:
   void mousePressEvent(QMouseEvent *e) override;
   bool event(QEvent *e) override;
   void hideEvent(QHideEvent *e) override;
+  void focusOutEvent(QFocusEvent *e) override;
 
 private:
   void commitCurrent();
+  bool pressOutside(const QMouseEvent &press);
   int itemHeight_ = 16;
 };
 

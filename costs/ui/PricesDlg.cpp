@@ -3,6 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,9 +15,11 @@
 
 #include <cerrno>
 
+#include "base/UserFolders.h"
 #include "costs/CostFields.h"
 #include "costs/CostFile.h"
 #include "costs/FittingsFiles.h"
+#include "costs/MakerFolders.h"
 #include "costs/ui/CostValueEdit.h"
 #include "costs/ui/RefDatePicker.h"
 #include "costs/ui/ScrivelForm.h"
@@ -160,17 +164,50 @@ bool TPricesDlg::ReadFields() {
 void TPricesDlg::OkClick() {
   if (!ReadFields())
     return;
-  if (!world_.CostFileName.empty() &&
-      !SaveCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink))
-    return; // the save said why; the user may try another name
+  if (!world_.CostFileName.empty() && !SaveOrOfferOwnFile(world_.CostFileName))
+    return; // the user may try another name
   done(kPricesOk);
 }
 
 void TPricesDlg::CancelClick() {
   // Reloading tells the user now when the file has become unreadable.
   if (!world_.CostFileName.empty())
-    LoadCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink);
+    LoadCostFile(OnDisk(world_.CostFileName), world_.CurrentCosts, world_.Sink);
   reject();
+}
+
+std::string TPricesDlg::OnDisk(const std::string &name) const {
+  return FromProgramDir(world_.ProgramDir, name);
+}
+
+bool TPricesDlg::SaveOrOfferOwnFile(const std::string &name) {
+  std::string why;
+  const std::string path = OnDisk(name);
+  if (WriteCostFile(path, world_.CurrentCosts, why)) {
+    world_.CostFileName = name;
+    UpdateCaption();
+    return true;
+  }
+  // The shipped file under /opt is read-only for the user: the edits go to
+  // a file of the user's own rather than nowhere. The file is named as the
+  // user knows it: ".../Tarnwell/Data Files/...", not ".../Korvane/../...".
+  const std::string shown = Str(QDir::cleanPath(QString::fromStdString(path)));
+  const TMsgResult answer =
+      world_.Sink.Show(TMsgKind::Confirmation, TMsgButtons::YesNo,
+                       CostFileNotWrittenText(shown, why) + "\r\n\r\n" + kSaveCostsAsOwn);
+  return answer == TMsgResult::Yes && SaveInOwnFolder(name);
+}
+
+bool TPricesDlg::SaveInOwnFolder(const std::string &name) {
+  const QString folder = QString::fromStdString(UserDataFilesFolder());
+  QDir().mkpath(folder);
+  QString file = QFileInfo(QString::fromStdString(name)).fileName();
+  if (file.isEmpty())
+    file = QStringLiteral("Default.cst");
+  const QString chosen = DialogsOr(services_.dialogs)
+                             .SaveFileName(this, {QStringLiteral("Save costs file"), kCostsFilter,
+                                                  QStringLiteral("cst"), folder + file});
+  return !chosen.isEmpty() && SaveOrOfferOwnFile(Str(chosen));
 }
 
 void TPricesDlg::reject() {
@@ -180,7 +217,7 @@ void TPricesDlg::reject() {
 }
 
 QString TPricesDlg::StartFolder() const {
-  const QString name = QString::fromStdString(world_.CostFileName);
+  const QString name = QString::fromStdString(OnDisk(world_.CostFileName));
   const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
   if (slash == 0)
     return QStringLiteral("/");
@@ -212,6 +249,12 @@ void TPricesDlg::SaveClick() {
     return;
   const QString name = QString::fromStdString(world_.CostFileName);
   QString start = StartFolder();
+  // A folder the user may not write in (the shipped one) is no place to
+  // start: the user's own data folder is.
+  if (!QFileInfo(start).isWritable()) {
+    start = QString::fromStdString(UserDataFilesFolder());
+    QDir().mkpath(start);
+  }
   if (!name.isEmpty())
     start += QLatin1Char('/') + name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
   // The file is replaced without a question: the dialog is about this file.
@@ -220,13 +263,8 @@ void TPricesDlg::SaveClick() {
                                                   QStringLiteral("cst"), start, false});
   if (chosen.isEmpty())
     return;
-  const std::string oldName = world_.CostFileName;
-  world_.CostFileName = Str(chosen);
   world_.CurrentCosts = values;
-  if (SaveCostFile(world_.CostFileName, world_.CurrentCosts, world_.Sink))
-    UpdateCaption();
-  else
-    world_.CostFileName = oldName;
+  SaveOrOfferOwnFile(Str(chosen));
 }
 
 void TPricesDlg::InsertClick() {
@@ -234,12 +272,17 @@ void TPricesDlg::InsertClick() {
     world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kSaveCostsFirst);
     return;
   }
-  const int rc =
-      billHost_ ? InsertCostsIntoBill(*billHost_, services_.billScratchPath, world_.CostFileName)
-                : EINVAL;
+  // The costs are saved first, so the bill names the file they went to (a
+  // file of the user's own when the old one was read-only) and is left as it
+  // was when they could not be saved at all.
+  if (!ReadFields() || !SaveOrOfferOwnFile(world_.CostFileName))
+    return;
+  const int rc = billHost_
+                     ? billHost_->InsertCostsLine(services_.billScratchPath, world_.CostFileName)
+                     : EINVAL;
   if (rc != 0)
     world_.Sink.Show(TMsgKind::Warning, TMsgButtons::Ok, kErrorInsertingCosts);
-  OkClick();
+  done(kPricesOk);
 }
 
 // ---- the Spiral page -------------------------------------------------------

@@ -47,6 +47,7 @@ inline constexpr int kPricesCancel = 2;
 
 inline constexpr const char *kSaveCostsFirst = "Save costs file first.";
 inline constexpr const char *kErrorInsertingCosts = "Error inserting costs file name.";
+inline constexpr const char *kSaveCostsAsOwn = "Save the costs in a file of your own?";
 
 // What the dialog edits and works on; all of it outlives the dialog.
 struct TPricesWorld {
@@ -142,6 +143,15 @@ private:
   bool StoreFittingFactor();
   void UpdateCaption();
   QString StartFolder() const;
+  // A cost file's name as the file system takes it: relative names start in
+  // the program's folder.
+  std::string OnDisk(const std::string &name) const;
+  // Writes CurrentCosts to `name`. When that fails, says why and offers a
+  // file in the user's own data folder. True once the costs are in a file,
+  // which is then CostFileName.
+  bool SaveOrOfferOwnFile(const std::string &name);
+  // The Save dialog in $XDG_DATA_HOME/Tarnwell/Data Files/, made when missing.
+  bool SaveInOwnFolder(const std::string &name);
 
   TPricesWorld world_;
   TPricesServices services_;

@@ -242,9 +242,8 @@ QString TScrivelForm::StartPath() const {
 }
 
 bool TScrivelForm::SaveAs() {
-  const QString name =
-      DialogsOr(services_.Dialogs)
-          .SaveFileName(this, {QStringLiteral("Save As"), kFilter, QString(), StartPath()});
+  const QString name = DialogsOf(services_).SaveFileName(
+      this, {QStringLiteral("Save As"), kFilter, QString(), StartPath()});
   if (name.isEmpty())
     return false;
   SetFileName(name);
@@ -264,9 +263,8 @@ bool TScrivelForm::ConfirmDiscard() {
 void TScrivelForm::Open() {
   if (!ConfirmDiscard())
     return;
-  const QString name =
-      DialogsOr(services_.Dialogs)
-          .OpenFileName(this, {QStringLiteral("Open"), kFilter, QString(), StartPath()});
+  const QString name = DialogsOf(services_).OpenFileName(
+      this, {QStringLiteral("Open"), kFilter, QString(), StartPath()});
   if (name.isEmpty())
     return;
   SetFileName(name);
@@ -302,7 +300,7 @@ bool TScrivelForm::Print() {
 }
 
 void TScrivelForm::PrintSetup() {
-  DialogsOr(services_.Dialogs).PrintSetup(this, *printer_);
+  DialogsOf(services_).PrintSetup(this, *printer_);
 }
 
 void TScrivelForm::ShowSearchDialog(TSearchDialog *dialog, const TSearchDialog *other) {
@@ -349,7 +347,7 @@ void TScrivelForm::ShowLineCount() {
 }
 
 void TScrivelForm::SelectBackgroundColour() {
-  const QColor colour = DialogsOr(services_.Dialogs).Colour(this, editor_->Background());
+  const QColor colour = DialogsOf(services_).Colour(this, editor_->Background());
   if (colour.isValid())
     editor_->SetBackground(colour);
 }

@@ -12,6 +12,7 @@
 
 #include "base/MessageSink.h"
 #include "desktop/DesktopDialogs.h"
+#include "desktop/DesktopServices.h"
 #include "desktop/UrlOpener.h"
 
 class QAction;
@@ -25,14 +26,8 @@ class TScrivelEditor;
 class TScrivelPrinter;
 class TSearchDialog;
 
-// What the window asks outside itself; every member has a working default
-// (the platform's dialogs, message boxes over the window, the desktop's
-// browser) and a test puts in its own.
-struct TScrivelServices {
-  TDesktopDialogs *Dialogs = nullptr;
-  TMessageSink *Messages = nullptr;
-  TUrlOpener UrlOpener;
-};
+// The INI editor asks outside itself only what every window does.
+using TScrivelServices = TDesktopServices;
 
 class TScrivelForm : public QMainWindow {
   Q_OBJECT

@@ -1,7 +1,11 @@
 // korvane: the duct item calculator.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
+#include <cstdio>
+
+#include "app/ProgramUsage.h"
 #include "app/ui/CostEditor.h"
 #include "app/ui/FormKorvane.h"
 #include "app/ui/SingleInstance.h"
@@ -12,6 +16,12 @@
 using namespace korvane;
 
 int main(int argc, char *argv[]) {
+  // Before the application: the usage text needs no display.
+  if (AsksForHelp(argc, argv)) {
+    const std::string_view usage = KorvaneUsage();
+    std::fwrite(usage.data(), 1, usage.size(), stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
@@ -36,6 +46,11 @@ int main(int argc, char *argv[]) {
   services.Contact = start.Contact;
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
+  // A file named on the command line is named from the folder the command
+  // was given in; the names the program keeps itself start in its own.
+  for (QString &argument : arguments)
+    if (QFileInfo(argument).isRelative() && QFileInfo::exists(argument))
+      argument = QFileInfo(argument).absoluteFilePath();
   services.Arguments = arguments;
   services.CostFileEditor = MakeCostEditor(start.Folders.ProgramDir, start.Folders.SharedDataDir);
   TFormKorvane form(world, std::move(services));

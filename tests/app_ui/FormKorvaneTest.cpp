@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -186,6 +187,25 @@ TEST_F(TFormTest, MissingCommandLineCostFileFallsBackToTheLastCostFile) {
   Close();
   QSettings after(SettingsFile(), QSettings::IniFormat);
   EXPECT_EQ(after.value(QStringLiteral("Settings/LastCostFile")).toString(), last);
+}
+
+// Started from any folder (a terminal in the home folder, a file manager),
+// the remembered "../Data Files/Default.cst" and the help page are those
+// beside the program, never the current folder's.
+TEST_F(TFormTest, RelativeNamesAreTheProgramFoldersWhereverItStarts) {
+  ASSERT_TRUE(QDir::setCurrent(ConfigHome()));
+  TCostRec shipped = DefaultCosts();
+  TRecordingSink said;
+  ASSERT_TRUE(LoadCostFile(DefaultCostPath().toStdString(), shipped, said));
+  TFormKorvane &form = Start();
+  // A file that cannot be loaded always says so.
+  EXPECT_TRUE(messages.messages.empty()) << messages.messages[0].text;
+  EXPECT_EQ(World().CostFileName, kDefaultCost);
+  EXPECT_EQ(World().CurrentCosts, shipped);
+  form.HelpActionExecute();
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_TRUE(opened[0].isLocalFile());
+  EXPECT_TRUE(QFileInfo::exists(opened[0].toLocalFile())) << opened[0].toString().toStdString();
 }
 
 TEST_F(TFormTest, ExistingCommandLineCostFileLoadsButIsNotRemembered) {

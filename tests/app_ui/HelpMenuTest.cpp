@@ -70,15 +70,24 @@ TEST(HelpPageTest, StagedPageCoversEveryItemTypeAndStaysOffline) {
   EXPECT_GE(count, 15);
 }
 
+// The guide's source from the first `start` to the next `end` after it;
+// empty when the page or `start` is missing.
+QString GuidePart(const QString &start, const QString &end) {
+  QFile page(QStringLiteral(KORVANE_SOURCE_DIR "/data/help/Korvane.htm"));
+  if (!page.open(QIODevice::ReadOnly))
+    return {};
+  const QString html = QString::fromUtf8(page.readAll());
+  const qsizetype from = html.indexOf(start);
+  if (from < 0)
+    return {};
+  return html.mid(from, html.indexOf(end, from + 1) - from);
+}
+
 // The page's command-line section keeps up with the pricer: every option and
 // environment variable its own usage text names is explained on the page.
 TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
-  QFile page(QStringLiteral(KORVANE_SOURCE_DIR "/data/help/Korvane.htm"));
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  const QString html = QString::fromUtf8(page.readAll());
-  const qsizetype from = html.indexOf(QStringLiteral("<h2 id=\"cli\">"));
-  ASSERT_GE(from, 0);
-  const QString section = html.mid(from, html.indexOf(QStringLiteral("<h2 "), from + 1) - from);
+  const QString section = GuidePart(QStringLiteral("<h2 id=\"cli\">"), QStringLiteral("<h2 "));
+  ASSERT_FALSE(section.isEmpty());
 
   const std::string_view usage = PriceUsage();
   const QString text = QString::fromUtf8(usage.data(), qsizetype(usage.size()));
@@ -95,12 +104,9 @@ TEST(HelpPageTest, CommandLineSectionNamesEveryOptionOfThePricer) {
 // The guide lists every format the Export commands and korvane-price write,
 // by the name and extension the format table gives them.
 TEST(HelpPageTest, ExportListNamesEveryFormat) {
-  QFile page(QStringLiteral(KORVANE_SOURCE_DIR "/data/help/Korvane.htm"));
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  const QString html = QString::fromUtf8(page.readAll());
-  const qsizetype from = html.indexOf(QStringLiteral("<ul id=\"export-formats\">"));
-  ASSERT_GE(from, 0);
-  const QString list = html.mid(from, html.indexOf(QStringLiteral("</ul>"), from) - from);
+  const QString list =
+      GuidePart(QStringLiteral("<ul id=\"export-formats\">"), QStringLiteral("</ul>"));
+  ASSERT_FALSE(list.isEmpty());
   int items = 0;
   for (const TJobFormat &format : JobFormats()) {
     const QString item =

@@ -109,6 +109,24 @@ TEST_F(FileIOTest, ReplacingKeepsPermissionsAndSymlinks) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A private file is the owner's alone from its first byte, whatever the umask
+// allows or the file it replaces allowed.
+TEST_F(FileIOTest, PrivateFilesAreTheOwnersAlone) {
+  const mode_t oldMask = ::umask(0);
+  const bool fresh = AtomicWritePrivateFile(path("fresh"), "1");
+  ::umask(oldMask);
+  ASSERT_TRUE(fresh);
+  ASSERT_TRUE(AtomicWriteFile(path("shared"), "1"));
+  fs::permissions(path("shared"), fs::perms::owner_read | fs::perms::owner_write |
+                                      fs::perms::group_read | fs::perms::others_read);
+  ASSERT_TRUE(AtomicWritePrivateFile(path("shared"), "2"));
+  for (const char *name : {"fresh", "shared"})
+    EXPECT_EQ(fs::status(path(name)).permissions(), fs::perms::owner_read | fs::perms::owner_write)
+        << name;
+  EXPECT_EQ(read(path("shared")), "2");
+  EXPECT_EQ(entries(), 2u);
+}
+
 TEST_F(FileIOTest, IniStoreLoadsMissingAsEmptyAndSavesAtomically) {
   TIniStore ini;
   std::string error;

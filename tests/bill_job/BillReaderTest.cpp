@@ -26,6 +26,11 @@ TEST(BillReader, MistakesAreErrorsAtTheirLines) {
       {"Nipple\n 500 1\n 600\n 700 1 2\n",
        {{3, "1 number where Nipple takes 2"}, {4, "3 numbers"}},
        1},
+      // A number off typed on the line of an item counted in its options.
+      {"StraightRect\n 1200 600 2.4 6\n",
+       {{2, "4 numbers where StraightRect takes 3 (width, height, length); its number off goes "
+            "in its options: StraightRect (NumberOff=6)"}},
+       0},
       {"Taper\n 750 500 600 500 2 9.9\n",
        {{2, "value '9.9' for Length is out of range (0.3 to 2.4 m)"}},
        0},

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -104,6 +105,19 @@ TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
   EXPECT_EQ(form->Summary().Counts, "29 priced, 0 not priced, 0 bad");
 }
 
+// A bill window comes back where and as large as the last one was left; the
+// first ever is placed by the window manager at its design size.
+TEST_F(BillFormTest, ANewWindowTakesThePlaceTheLastWasLeftIn) {
+  TBillForm *first = Open();
+  EXPECT_EQ(first->size(), QSize(1200, 720));
+  first->resize(900, 500);
+  first->move(40, 30);
+  ASSERT_TRUE(first->close());
+  TBillForm *second = Open();
+  EXPECT_EQ(second->size(), QSize(900, 500));
+  EXPECT_EQ(second->pos(), QPoint(40, 30));
+}
+
 TEST_F(BillFormTest, BadLineSaysWhyAndTakesTheCaretThere) {
   TBillForm *form = Open("Nipple\n 500 1\n 500 0\nShoe\n 600 500 1\nElbow\n 500 750 90 3\n");
   ShowActive(*form);
@@ -184,8 +198,97 @@ TEST_F(BillFormTest, InsertWritesAFullPathSoTheBillPricesWhereverItIsSaved) {
       << form->Editor()->text().toStdString();
 }
 
+// A new bill has no folder of its own: its relative Costs line names the
+// file from the program's folder, wherever the window was started.
+TEST_F(BillFormTest, ANewBillsRelativeCostsLineStartsInTheProgramsFolder) {
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(Dir()));
+  TBillForm *form = Open("Costs = ../Data Files/Default.cst\nNipple\n 500 1\n");
+  QDir::setCurrent(cwd);
+  EXPECT_EQ(form->Summary().Counts, "1 priced, 0 not priced, 0 bad");
+  EXPECT_EQ(QFileInfo(QString::fromStdString(form->Job().Info().CostFile)).canonicalFilePath(),
+            QFileInfo(kStage + "/Data Files/Default.cst").canonicalFilePath());
+}
+
 bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
   return false;
+}
+
+bool FailUnderReadOnly(std::string_view path, std::size_t, std::size_t) {
+  return path.find("/ro/") == std::string_view::npos;
+}
+
+// Insert names the cost file in the Costs line and changes no other byte of
+// the bill: no blank lines added, no space taken from an item's line.
+TEST_F(BillFormTest, InsertChangesTheCostsLineAndNoOtherByte) {
+  const QString shop = File("shop.cst");
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", shop));
+  QSettings(File("korvane.conf"), QSettings::IniFormat).setValue("Settings/LastCostFile", shop);
+  const QString body = "SquareToRound (Erection=Include)\n 600 500 400 1\n\n"
+                       "StraightRect (Gauge=0.8)\n\t-\t600  500  2.400\n";
+  TBillForm *form = Open("; job: Caf\u00e9 2\n\n" + body);
+  form->Editor()->setCursorPosition(3, 4);
+  world.costs = [](TPricesDlg &dialog) {
+    dialog.InsertClick();
+    return dialog.result();
+  };
+  form->CostsClick();
+  EXPECT_EQ(form->Editor()->text(), "; job: Caf\u00e9 2\n\nCosts = " + shop + "\n" + body);
+  int line = 0, index = 0;
+  form->Editor()->getCursorPosition(&line, &index);
+  EXPECT_EQ(line, 4) << "the caret stays on its line";
+
+  // A Costs line already there changes alone, whatever it named.
+  form->Editor()->setText("Costs=old.cst\n" + body);
+  form->CostsClick();
+  EXPECT_EQ(form->Editor()->text(), "Costs = " + shop + "\n" + body);
+  form->Editor()->undo();
+  EXPECT_EQ(form->Editor()->text(), "Costs=old.cst\n" + body) << "one Undo takes it back";
+}
+
+// The cost file the bill names cannot be written (the shipped one under
+// /opt): Cancel leaves the bill as it was; Yes saves the costs in the
+// user's own folder and the bill names that file.
+TEST_F(BillFormTest, InsertWithACostFileThatCannotBeWritten) {
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", File("data").toLocal8Bit());
+  ASSERT_TRUE(QDir(Dir()).mkpath("ro"));
+  const QString shipped = File("ro/Default.cst");
+  ASSERT_TRUE(QFile::copy(kStage + "/Data Files/Default.cst", shipped));
+  QSettings(File("korvane.conf"), QSettings::IniFormat).setValue("Settings/LastCostFile", shipped);
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::ExeOwner);
+  if (QFileInfo(File("ro")).isWritable())
+    SetWriteFaultHook(FailUnderReadOnly); // root: the disk says no instead
+  const QString bill = "; job\n\nSquareToRound (Erection=Include)\n 600 500 400 1\n";
+  TBillForm *form = Open(bill);
+  form->Editor()->setModified(false);
+  world.costs = [](TPricesDlg &dialog) {
+    dialog.InsertClick();
+    if (dialog.result() == 0)
+      dialog.reject(); // the user gives up: Cancel
+    return dialog.result();
+  };
+  world.answer = TMsgResult::No;
+  form->CostsClick();
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_EQ(world.said[0].rfind(
+                "Costs file cannot be written...\r\n" + shipped.toStdString() + "\r\n", 0),
+            0u)
+      << world.said[0];
+  EXPECT_EQ(form->Editor()->text(), bill);
+  EXPECT_FALSE(form->Editor()->isModified());
+
+  const QString own = File("data/Tarnwell/Data Files/Default.cst");
+  world.answer = TMsgResult::Yes;
+  world.dialogs->answer = own;
+  form->CostsClick();
+  EXPECT_EQ(world.dialogs->proposed.value(0), own);
+  EXPECT_EQ(form->Editor()->text(), "; job\n\nCosts = " + own + "\n" + bill.mid(7));
+  EXPECT_TRUE(form->Editor()->isModified());
+  EXPECT_EQ(form->Job().Info().CostFile, own.toStdString());
+  SetWriteFaultHook(nullptr);
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_DATA_HOME", savedDataHome);
 }
 
 TEST_F(BillFormTest, SaveNeverLosesTheOldFile) {
@@ -274,6 +377,74 @@ TEST_F(BillFormTest, ExportWritesTheCoresQuoteAndAPdf) {
   world.printTo = File("printed.pdf");
   form->PrintClick();
   EXPECT_TRUE(ReadAll(File("printed.pdf")).startsWith("%PDF-"));
+}
+
+// The caret on a bad line puts its reason in the status bar; F6 goes from the
+// text to the results and back, Ctrl+Tab from page to page of the results.
+TEST_F(BillFormTest, KeysReachTheResultsAndTheCaretLineSaysWhyItIsBad) {
+  TBillForm *form = Open("StraightRect\n 1200 600 2.4 6\nNipple\n 500 1\n");
+  ShowActive(*form);
+  form->Editor()->setFocus();
+  form->GoToLine(2);
+  EXPECT_TRUE(form->statusBar()->currentMessage().contains("StraightRect (NumberOff=6)"))
+      << form->statusBar()->currentMessage().toStdString();
+  form->GoToLine(4);
+  EXPECT_TRUE(form->statusBar()->currentMessage().startsWith("Total "));
+  EXPECT_TRUE(form->statusBar()->findChild<QLabel *>() != nullptr);
+
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(form->ResultTabs()->currentWidget()->hasFocus());
+  Key(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(form->ResultTabs()->currentIndex(), 1);
+  Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form->ResultTabs()->currentIndex(), 0);
+  Key(Qt::Key_F6);
+  EXPECT_TRUE(form->Editor()->hasFocus());
+}
+
+// Exporting or printing a bill with lines left out asks first, naming them;
+// an export says where it wrote; with no printer the quote goes to a PDF.
+TEST_F(BillFormTest, LeftOutLinesAreToldBeforeTheQuoteAndNoPrinterOffersAPdf) {
+  TBillForm *form = Open("Nipple\n 500 1\nShoe\n 600 500 1\n");
+  world.dialogs->answer = File("quote.html");
+  world.answer = TMsgResult::No;
+  form->ExportClick(*FindJobFormat("html"));
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_NE(world.said[0].find("line 4: not priced: Shoe"), std::string::npos) << world.said[0];
+  EXPECT_FALSE(QFileInfo::exists(File("quote.html")));
+  world.answer = TMsgResult::Yes;
+  form->ExportClick(*FindJobFormat("html"));
+  EXPECT_TRUE(QFileInfo::exists(File("quote.html")));
+  EXPECT_TRUE(form->statusBar()->currentMessage().endsWith(File("quote.html")));
+
+  world.said.clear();
+  TBillServices services = world.Services(File("korvane.conf"));
+  services.HasPrinter = [] { return false; };
+  auto *bare = new TBillForm(services);
+  bare->Editor()->setText("Nipple\n 500 1\n");
+  world.dialogs->answer = File("instead.pdf");
+  bare->PrintClick();
+  ASSERT_EQ(world.said.size(), 1u);
+  EXPECT_NE(world.said[0].find("No printer"), std::string::npos);
+  EXPECT_TRUE(ReadAll(File("instead.pdf")).startsWith("%PDF-"));
+}
+
+// Opening a bill that is open already brings its window forward.
+TEST_F(BillFormTest, OpeningAnOpenBillBringsItsWindowForward) {
+  TBillForm *form = Open();
+  ASSERT_TRUE(form->LoadFile(kExampleBill));
+  const auto windows = [] {
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+      n += qobject_cast<TBillForm *>(w) != nullptr;
+    return n;
+  };
+  const int before = windows();
+  TBillForm *other = Open("Nipple\n 500 1\n");
+  other->OpenPath(kExampleBill);
+  EXPECT_EQ(TBillForm::OpenWindow(world.Services(File("korvane.conf")), kExampleBill), form);
+  EXPECT_EQ(windows(), before + 1);
+  EXPECT_EQ(other->Path(), QString());
 }
 
 } // namespace

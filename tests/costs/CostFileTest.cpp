@@ -172,7 +172,7 @@ TEST_F(CostFileTest, EmptyNameCannotBeSaved) {
   EXPECT_FALSE(SaveCostFile("", current, sink));
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0].kind, TMsgKind::Information);
-  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...\r\nBlank cost file name.");
 }
 
 bool FailEveryWrite(std::string_view, std::size_t, std::size_t) {
@@ -191,7 +191,9 @@ TEST_F(CostFileTest, FailedSaveLeavesThePreviousFileAsItWas) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(GetFile(name), before);
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  // The message says which file and why.
+  EXPECT_EQ(sink.messages[0].text,
+            "Costs file cannot be written...\r\n" + name + "\r\nNo space left on device.");
   // Nothing but the cost file is left in the folder: no temporary remains.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Dir()), {}), 1);
 }
@@ -199,12 +201,15 @@ TEST_F(CostFileTest, FailedSaveLeavesThePreviousFileAsItWas) {
 TEST_F(CostFileTest, SaveIntoMissingFolderFails) {
   TCostRec rec = DistinctCosts();
   PutFile(name, "not a folder");
-  for (const std::string &path : {folder.File("no such folder/Costs.cst"), name + "/Costs.cst"}) {
+  const std::pair<std::string, const char *> cases[] = {
+      {folder.File("no such folder/Costs.cst"), "No such file or directory."},
+      {name + "/Costs.cst", "Not a directory."}};
+  for (const auto &[path, why] : cases) {
     SCOPED_TRACE(path);
     TRecordingSink said;
     EXPECT_FALSE(SaveCostFile(path, rec, said));
     ASSERT_EQ(said.messages.size(), 1u);
-    EXPECT_EQ(said.messages[0].text, "Costs file cannot be written...");
+    EXPECT_EQ(said.messages[0].text, "Costs file cannot be written...\r\n" + path + "\r\n" + why);
   }
   EXPECT_FALSE(FileExists(folder.File("no such folder")));
   EXPECT_EQ(GetFile(name), "not a folder");
@@ -225,7 +230,8 @@ TEST_F(CostFileTest, SaveIntoReadOnlyFolderLeavesTheOldFile) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(GetFile(name), before);
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  EXPECT_EQ(sink.messages[0].text,
+            "Costs file cannot be written...\r\n" + name + "\r\nPermission denied.");
 }
 
 } // namespace

@@ -34,5 +34,15 @@ TEST(MakerFolders, FolderRule) {
   EXPECT_EQ(SharedDataFolder("/usr/bin/"), "/opt/Tarnwell/Common Files/");
 }
 
+TEST(MakerFolders, RelativeNamesStartInTheProgramsFolder) {
+  EXPECT_EQ(FromProgramDir("/opt/Tarnwell/Korvane/", kDefaultCostFile),
+            "/opt/Tarnwell/Korvane/../Data Files/Default.cst");
+  EXPECT_EQ(FromProgramDir("/opt/Tarnwell/Korvane", "Help/Korvane.htm"),
+            "/opt/Tarnwell/Korvane/Help/Korvane.htm");
+  EXPECT_EQ(FromProgramDir("/opt/Tarnwell/Korvane/", "/home/ann/a.cst"), "/home/ann/a.cst");
+  EXPECT_EQ(FromProgramDir("/opt/Tarnwell/Korvane/", ""), "");
+  EXPECT_EQ(FromProgramDir("", "a.cst"), "a.cst");
+}
+
 } // namespace
 } // namespace korvane

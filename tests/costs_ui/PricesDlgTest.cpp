@@ -1,6 +1,8 @@
 // The cost editor's showing, OK, Cancel, Open, Save and keys.
 #include <algorithm>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "base/FileIO.h"
 #include "base/NumberText.h"
 #include "costs/ui/RefDatePicker.h"
 #include "tests/costs_ui/PricesDlgFixture.h"
@@ -151,7 +154,8 @@ TEST_F(PricesDlgTest, AFailedSaveOnOkKeepsTheDialogOpen) {
   dlg->OkBtn()->click();
   EXPECT_TRUE(dlg->isVisible());
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...\r\n" + fileName +
+                                       "\r\nNo such file or directory.\r\n\r\n" + kSaveCostsAsOwn);
   dlg->reject();
 }
 
@@ -286,7 +290,8 @@ TEST_F(PricesDlgTest, AFailedSaveRestoresTheName) {
   Show(*dlg);
   dlg->SaveBtn()->click();
   ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...");
+  EXPECT_TRUE(sink.messages[0].text.starts_with("Costs file cannot be written...\r\n" +
+                                                File("missing/new.cst").toStdString()));
   EXPECT_EQ(fileName, File("old.cst").toStdString());
   EXPECT_EQ(dlg->windowTitle(), "Costs : " + File("old.cst"));
   dlg->reject();
@@ -341,6 +346,84 @@ TEST_F(PricesDlgTest, TheDatePickerKeepsTheTimeOfDayAndItsCloseUpRule) {
   dlg->OkBtn()->click();
   EXPECT_EQ(costs.RefDate, RefDateOfDate(QDate(2001, 5, 5)) + 0.5);
   EXPECT_TRUE(picker->displayFormat().contains("yyyy"));
+}
+
+// Writes under a folder named "ro" fail, as they do for a user in a folder
+// that is not the user's; root writes anywhere, so there the disk says no.
+bool FailUnderReadOnly(std::string_view path, std::size_t, std::size_t) {
+  return path.find("/ro/") == std::string_view::npos;
+}
+
+// The shipped cost file is read-only for the user: a change of rate is
+// never lost, it goes to a file of the user's own, which becomes the cost
+// file from then on.
+TEST_F(PricesDlgTest, ACostFileThatCannotBeWrittenSaysWhyAndOffersTheUsersOwnFolder) {
+  const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", File("data").toLocal8Bit());
+  ASSERT_TRUE(QDir(Dir()).mkpath("ro"));
+  fileName = CostFile("ro/Default.cst", DefaultCosts());
+  const QByteArray shipped = test::ReadAll(File("ro/Default.cst"));
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::ExeOwner);
+  const bool root = QFileInfo(File("ro")).isWritable();
+  if (root)
+    SetWriteFaultHook(FailUnderReadOnly);
+  auto dlg = MakeDlg();
+  Show(*dlg);
+  Type(*dlg, "CMnfRate", "16");
+
+  sink.answer = TMsgResult::No; // stays in the dialog, nothing lost
+  dlg->OkBtn()->click();
+  EXPECT_TRUE(dlg->isVisible());
+  ASSERT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(sink.messages[0].kind, TMsgKind::Confirmation);
+  EXPECT_EQ(sink.messages[0].buttons, TMsgButtons::YesNo);
+  const std::string reason = root ? "No space left on device." : "Permission denied.";
+  EXPECT_EQ(sink.messages[0].text, "Costs file cannot be written...\r\n" + fileName + "\r\n" +
+                                       reason + "\r\n\r\n" + kSaveCostsAsOwn);
+
+  const QString own = File("data/Tarnwell/Data Files/Default.cst");
+  sink.answer = TMsgResult::Yes;
+  dialogs.answers = {own};
+  dlg->OkBtn()->click();
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(dlg->result(), kPricesOk);
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_EQ(dialogs.asked[0].proposed, own) << "the dialog opens in the user's own folder";
+  EXPECT_EQ(fileName, own.toStdString());
+  TCostRec saved{};
+  ASSERT_TRUE(LoadCostFile(fileName, saved, sink));
+  EXPECT_EQ(saved.MnfRate, 16);
+  SetWriteFaultHook(nullptr);
+  QFile::setPermissions(File("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(test::ReadAll(File("ro/Default.cst")), shipped);
+  qputenv("XDG_DATA_HOME", savedDataHome);
+}
+
+// A name relative to the program's folder (the calculator's remembered
+// "../Data Files/Default.cst") is that folder's file wherever the program
+// was started from.
+TEST_F(PricesDlgTest, RelativeNamesStartInTheProgramsFolder) {
+  ASSERT_TRUE(QDir(Dir()).mkpath("Data Files") && QDir(Dir()).mkpath("elsewhere") &&
+              QDir(Dir()).mkpath("Korvane"));
+  CostFile("Data Files/Default.cst", DefaultCosts());
+  fileName = "../Data Files/Default.cst";
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(File("elsewhere")));
+  auto dlg = std::make_unique<TPricesDlg>(
+      TPricesWorld{costs, fileName, table, sink, [] {}, File("Korvane/").toStdString(), shared},
+      Services());
+  Show(*dlg);
+  Type(*dlg, "CMnfRate", "17");
+  dlg->OkBtn()->click();
+  QDir::setCurrent(cwd);
+  EXPECT_EQ(dlg->result(), kPricesOk);
+  EXPECT_TRUE(sink.messages.empty()) << sink.messages[0].text;
+  EXPECT_EQ(fileName, "../Data Files/Default.cst") << "the name stays as the user knows it";
+  TCostRec saved{};
+  ASSERT_TRUE(LoadCostFile(File("Data Files/Default.cst").toStdString(), saved, sink));
+  EXPECT_EQ(saved.MnfRate, 17);
+  EXPECT_EQ(QDir(File("elsewhere")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList());
 }
 
 } // namespace

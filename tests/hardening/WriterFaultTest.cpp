@@ -70,7 +70,7 @@ std::vector<TWriter> Writers() {
                      },
                      [](const TOutcome &o) {
                        return o.said.size() == 1 && o.said[0].kind == TMsgKind::Information &&
-                              o.said[0].text == "Costs file cannot be written...";
+                              o.said[0].text.starts_with("Costs file cannot be written...\r\n");
                      }});
   writers.push_back(
       {"item file", "Job.kvd", "[Taper]\r\nLength=1.8\r\n\r\n[Notes]\r\nkeep=this\r\n\r\n",

@@ -1,0 +1,56 @@
+#include "app/ProgramUsage.h"
+
+namespace korvane {
+
+std::string_view KorvaneUsage() {
+  return R"(Usage: korvane [COST_FILE]
+
+Prices one sheet-metal air-conditioning duct item at a time in a window:
+pick an item type, type its sizes and options, and read its price, sheet
+area, gauge and weight at once.
+
+COST_FILE  the cost file to price with (a .cst file), named from the folder
+           the command is given in. Without it, or when it does not exist,
+           the cost file used last; at first "../Data Files/Default.cst",
+           which is taken from the program's folder wherever the program is
+           started.
+
+Options:
+  -h, --help  this text
+
+One copy runs for each user: a second start brings the first window to the
+front and ends.
+)";
+}
+
+std::string_view KorvaneBillUsage() {
+  return R"(Usage: korvane-bill [BILL ...]
+
+Edits bills of ductwork (.dct files) and prices each one as it is typed: the
+priced lines, the lines not priced, the sheets and the total beside the text,
+and a printable quote.
+
+BILL  a bill to open, each in a window of its own; without one, a window on
+      a new bill.
+
+Options:
+  -h, --help  this text
+
+While a bill has unsaved changes, a copy of it is kept in
+$XDG_STATE_HOME/Tarnwell/korvane-bill/recovery (by default
+~/.local/state/Tarnwell/korvane-bill/recovery), readable by the user alone;
+saving or closing the bill removes it. After a crash or a lost session, the
+next start offers the unsaved bills back.
+)";
+}
+
+bool AsksForHelp(int argc, const char *const *argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "-h" || arg == "--help")
+      return true;
+  }
+  return false;
+}
+
+} // namespace korvane
