@@ -54,9 +54,10 @@ subtotals, discount, VAT and total; no file names,
 line numbers, gauges or weights))",
                MakeHtml<TCustomerQuote>},
     TJobFormat{"pdf", "pdf", "Quote as PDF", false, "the quote", {}, nullptr},
-    // The estimator's own page: an extension of its own, so that a file
-    // named for the customer (.html, .pdf) can never be this one.
-    TJobFormat{"sheet", "sheet", "Estimator's Sheet", false, "the estimator's sheet",
+    // The estimator's own page: ".sheet.html", so that a file named for the
+    // customer (.html, .pdf) can never be this one, while a browser still
+    // opens it.
+    TJobFormat{"estimate", "sheet.html", "Estimator's Sheet", false, "the estimator's sheet",
                R"(with --bill: also write the estimator's sheet to FILE,
 an HTML page with the bill's line numbers, the cost file,
 sections and subtotals, sheet per gauge and insulation)",
@@ -79,14 +80,17 @@ const TJobFormat *FindJobFormat(std::string_view name) {
 const TJobFormat *JobFormatForFile(std::string_view path) {
   const std::size_t slash = path.find_last_of('/');
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of('.');
-  if (dot == std::string_view::npos || dot == 0)
-    return nullptr;
-  const std::string_view extension = name.substr(dot + 1);
-  for (const TJobFormat &format : kFormats)
-    if (EqualsNoCase(format.Extension, extension))
-      return &format;
-  return nullptr;
+  // The longest extension the name ends in wins: "job.sheet.html" is the
+  // estimator's sheet, "job.html" the customer's quote.
+  const TJobFormat *found = nullptr;
+  for (const TJobFormat &format : kFormats) {
+    const std::size_t length = format.Extension.size() + 1;
+    if (name.size() > length && name[name.size() - length] == '.' &&
+        EqualsNoCase(format.Extension, name.substr(name.size() - format.Extension.size())) &&
+        (!found || found->Extension.size() < format.Extension.size()))
+      found = &format;
+  }
+  return found;
 }
 
 } // namespace korvane

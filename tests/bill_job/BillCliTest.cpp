@@ -67,9 +67,9 @@ TEST(BillCli, OutputsAndExitStatus) {
 TEST(BillCli, QuotePageStandsAlone) {
   TempFolder dir;
   const CliResult r =
-      RunPricer({"--bill", "-", "--sheet", dir.File("job.sheet")}, kBill + "Collar\n 500 1\n");
+      RunPricer({"--bill", "-", "--estimate", dir.File("job.sheet.html")}, kBill + "Collar\n 500 1\n");
   EXPECT_EQ(r.status, 1) << r.err;
-  const std::string page = GetFile(dir.File("job.sheet"));
+  const std::string page = GetFile(dir.File("job.sheet.html"));
   EXPECT_NE(page.find("<title>Estimator&#39;s sheet: standard input</title>"), std::string::npos);
   EXPECT_NE(page.find("@media print"), std::string::npos);
   EXPECT_NE(page.find("Collar: the calculator has no costing for collars"), std::string::npos);

@@ -21,6 +21,7 @@ TEST(JobFormats, EachNameAndExtensionOnceAndFilesFoundByExtension) {
   }
   EXPECT_EQ(JobFormatForFile("/home/a.b/Quote.HTML"), FindJobFormat("html"));
   EXPECT_EQ(JobFormatForFile("job.csv"), FindJobFormat("csv"));
+  EXPECT_EQ(JobFormatForFile("Job.Sheet.html"), FindJobFormat("estimate"));
   EXPECT_EQ(JobFormatForFile("/home/a.html/quote"), nullptr);
   EXPECT_EQ(JobFormatForFile(".json"), nullptr);
   EXPECT_EQ(JobFormatForFile("job.dct"), nullptr);
