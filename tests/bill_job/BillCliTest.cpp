@@ -66,8 +66,8 @@ TEST(BillCli, OutputsAndExitStatus) {
 
 TEST(BillCli, QuotePageStandsAlone) {
   TempFolder dir;
-  const CliResult r =
-      RunPricer({"--bill", "-", "--estimate", dir.File("job.sheet.html")}, kBill + "Collar\n 500 1\n");
+  const CliResult r = RunPricer({"--bill", "-", "--estimate", dir.File("job.sheet.html")},
+                                kBill + "Collar\n 500 1\n");
   EXPECT_EQ(r.status, 1) << r.err;
   const std::string page = GetFile(dir.File("job.sheet.html"));
   EXPECT_NE(page.find("<title>Estimator&#39;s sheet: standard input</title>"), std::string::npos);
