@@ -95,9 +95,11 @@ void TBillReader::CommentLine(std::string_view line) {
     return;
   switch (ReadJobDetailLine(line, details_, error_)) {
   case TDetailLine::Read:
+    handler_.DetailLine(line_);
     handler_.Details(details_);
     break;
   case TDetailLine::Bad:
+    handler_.DetailLine(line_);
     Error(error_);
     break;
   case TDetailLine::NotAField:

@@ -54,6 +54,9 @@ public:
   // A "; Field: value" line above the first item was read: the job's
   // details as they stand now.
   virtual void Details(const TJobDetails &details) { (void)details; }
+  // Line `line` is a "; Field: value" line above the first item, read or
+  // bad: the lines the Job Details dialog rewrites.
+  virtual void DetailLine(int line) { (void)line; }
 };
 
 class TBillReader {

@@ -1,8 +1,12 @@
 #include "bill/job/CompanyProfile.h"
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "base/AsciiText.h"
 #include "base/FileIO.h"
 #include "base/IniStore.h"
+#include "base/UserFolders.h"
 
 namespace korvane {
 
@@ -69,6 +73,11 @@ bool ReadCompanyProfile(const std::string &path, TCompanyProfile &profile, std::
     error = "cannot read the company profile '" + path + "': " + why;
     return false;
   }
+  return ReadCompanyProfileText(bytes, path, profile, error);
+}
+
+bool ReadCompanyProfileText(std::string_view bytes, const std::string &path,
+                            TCompanyProfile &profile, std::string &error) {
   TIniStore ini;
   ini.Parse(bytes);
   if (!ini.HasSection(kGroup)) {
@@ -115,6 +124,52 @@ bool ReadCompanyProfile(const std::string &path, TCompanyProfile &profile, std::
   }
   profile = std::move(read);
   return true;
+}
+
+bool WriteCompanyProfile(const std::string &path, const TCompanyProfile &profile,
+                         std::string &error) {
+  // Groups and keys of the file that are not the profile's stay.
+  TIniStore ini;
+  std::string bytes, why;
+  if (ReadFileBytes(path, bytes, &why, TIniStore::kMaxFileSize))
+    ini.Parse(bytes);
+  const auto lines = [](const std::vector<std::string> &each) {
+    std::string joined;
+    for (const std::string &line : each) {
+      if (!joined.empty())
+        joined += '|';
+      // A bar inside a line would part it in two when read back.
+      for (const char c : line)
+        joined += c == '|' ? '/' : c;
+    }
+    return joined;
+  };
+  ini.Write(kGroup, "Name", profile.Name);
+  ini.Write(kGroup, "Address", lines(profile.Address));
+  ini.Write(kGroup, "Phone", profile.Phone);
+  ini.Write(kGroup, "Email", profile.Email);
+  ini.Write(kGroup, "Web", profile.Web);
+  ini.Write(kGroup, "TaxNumber", profile.TaxNumber);
+  ini.Write(kGroup, "Logo", profile.Logo);
+  ini.Write(kGroup, "Currency", profile.Currency);
+  ini.Write(kGroup, "ValidityDays", std::to_string(profile.ValidityDays));
+  ini.Write(kGroup, "VatPercent", PercentText(profile.VatPercent));
+  ini.Write(kGroup, "Terms", lines(profile.Terms));
+  ini.Write(kGroup, "NextQuoteNumber", std::to_string(profile.NextQuoteNumber));
+  ini.Write(kGroup, "QuotePattern", profile.QuotePattern);
+  // The user's config folder may not be there yet on a new account.
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  if (!ini.SaveFile(path, &why)) {
+    error = "cannot write the company profile '" + path + "': " + why;
+    return false;
+  }
+  return true;
+}
+
+std::string UserCompanyProfileFile() {
+  return XdgBaseFolder(std::getenv("XDG_CONFIG_HOME"), HomeFolder(), "/.config") +
+         "Tarnwell/Company.ini";
 }
 
 std::string QuoteNumberText(std::string_view pattern, int number) {

@@ -51,6 +51,21 @@ struct TCompanyProfile {
 // number in it does not read (the profile is then left as it was).
 bool ReadCompanyProfile(const std::string &path, TCompanyProfile &profile, std::string &error);
 
+// The same from the file's bytes; `path` names it in messages and is where
+// a relative Logo is taken from.
+bool ReadCompanyProfileText(std::string_view bytes, const std::string &path,
+                            TCompanyProfile &profile, std::string &error);
+
+// Writes `profile` into the [Company] group of the INI file at `path`,
+// atomically, keeping the file's other groups; false with `error` naming
+// the file when it cannot.
+bool WriteCompanyProfile(const std::string &path, const TCompanyProfile &profile,
+                         std::string &error);
+
+// Where the Company dialog keeps the user's profile:
+// $XDG_CONFIG_HOME/Tarnwell/Company.ini (~/.config/Tarnwell/Company.ini).
+std::string UserCompanyProfileFile();
+
 // The quote number `number` written in `pattern`'s way; a pattern without a
 // '#' gets the number at its end.
 std::string QuoteNumberText(std::string_view pattern, int number);

@@ -165,26 +165,44 @@ std::string DateAfterDays(std::string_view date, int days) {
   return text;
 }
 
-TDetailLine ReadJobDetailLine(std::string_view line, TJobDetails &details, std::string &reason) {
+std::span<const std::string_view> JobDetailFields() {
+  static constexpr std::array kNames = [] {
+    std::array<std::string_view, kFields.size()> names{};
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+      names[i] = kFields[i].Name;
+    return names;
+  }();
+  return kNames;
+}
+
+std::optional<TDetailText> SplitJobDetailLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r')
     line.remove_suffix(1);
   line = TrimBlanks(line);
   if (line.empty() || line.front() != ';')
-    return TDetailLine::NotAField;
+    return std::nullopt;
   line.remove_prefix(1);
   const std::size_t colon = line.find(':');
   if (colon == std::string_view::npos)
-    return TDetailLine::NotAField;
+    return std::nullopt;
   const std::string_view name = TrimBlanks(line.substr(0, colon));
-  const TFieldName *field = nullptr;
   for (const TFieldName &f : kFields)
     if (NamesField(name, f.Name))
-      field = &f;
-  if (!field)
+      return TDetailText{f.Name, std::string(TrimBlanks(line.substr(colon + 1)))};
+  return std::nullopt;
+}
+
+TDetailLine ReadJobDetailLine(std::string_view line, TJobDetails &details, std::string &reason) {
+  const std::optional<TDetailText> split = SplitJobDetailLine(line);
+  if (!split)
     return TDetailLine::NotAField;
-  const std::string_view value = TrimBlanks(line.substr(colon + 1));
+  const std::string_view value = split->Value;
   if (value.empty())
     return TDetailLine::Read;
+  const TFieldName *field = nullptr;
+  for (const TFieldName &f : kFields)
+    if (f.Name == split->Field)
+      field = &f;
 
   const std::string label(field->Name);
   bool ok = true;

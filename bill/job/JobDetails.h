@@ -16,6 +16,7 @@
 // Field names are matched with case ignored; a comment whose words before
 // the colon name no field stays a comment.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,20 @@ struct TJobDetails {
   std::optional<TPercent100> Vat;
   std::string PreparedBy;
 };
+
+// The field names, as a bill is best written with them, in the order the
+// Job Details dialog shows them.
+std::span<const std::string_view> JobDetailFields();
+
+// One "; Field: value" line taken apart: the field as JobDetailFields()
+// spells it, and the value, trimmed.
+struct TDetailText {
+  std::string_view Field;
+  std::string Value;
+};
+
+// Null when `line` names no field.
+std::optional<TDetailText> SplitJobDetailLine(std::string_view line);
 
 enum class TDetailLine {
   NotAField, // any other line or comment
