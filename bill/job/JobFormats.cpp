@@ -52,8 +52,8 @@ status, warnings. A bad line has only line and
 a printable HTML page (company, customer, sections,
 subtotals, discount, VAT and total; no file names,
 line numbers, gauges or weights))",
-               MakeHtml<TCustomerQuote>},
-    TJobFormat{"pdf", "pdf", "Quote as PDF", false, "the quote", {}, nullptr},
+               MakeHtml<TCustomerQuote>, true},
+    TJobFormat{"pdf", "pdf", "Quote as PDF", false, "the quote", {}, nullptr, true},
     // The estimator's own page: ".sheet.html", so that a file named for the
     // customer (.html, .pdf) can never be this one, while a browser still
     // opens it.

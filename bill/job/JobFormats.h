@@ -31,6 +31,9 @@ struct TJobFormat {
   // The writer, appending to `out`; null for a format only the desktop
   // draws (the PDF quote, from the same document as the HTML one).
   std::unique_ptr<TJobWriter> (*Make)(std::string &out, const TJobOutputOptions &options) = nullptr;
+  // The customer's own document, which carries a quote number: the window
+  // offers the next one before making it.
+  bool ForCustomer = false;
 };
 
 std::span<const TJobFormat> JobFormats();

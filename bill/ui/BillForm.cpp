@@ -55,6 +55,7 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
         DropRecovery();
     });
   }
+  LoadCompany();
   UpdateCaption();
   priceTimer_.start();
   // Where the last bill window was left; a first start leaves the place to
@@ -200,6 +201,8 @@ void TBillForm::BuildMenus() {
 
   QMenu *bill = menuBar()->addMenu(tr("&Bill"));
   bill->addAction(tr("&Costs..."), this, &TBillForm::CostsClick);
+  bill->addAction(tr("Job &Details..."), this, &TBillForm::JobDetailsClick);
+  bill->addAction(tr("Co&mpany..."), this, &TBillForm::CompanyClick);
   bill->addAction(tr("&Price Now"), QKeySequence(Qt::Key_F9), this, &TBillForm::Reprice);
   bill->addSeparator();
   bill->addAction(tr("&Switch Text and Results"), QKeySequence(Qt::Key_F6), this,
@@ -271,6 +274,7 @@ TBillTextJob TBillForm::PriceRequest() const {
   if (std::string fallback = FallbackCostFile(); !fallback.empty())
     request.FallbackCostFile = std::move(fallback);
   request.BillName = BillName().toStdString();
+  request.Company = company_;
   // A new bill has no folder of its own: a relative Costs line names a file
   // from the program's folder, as the shipped default does, never from the
   // folder the program happened to be started in.

@@ -13,6 +13,7 @@
 
 #include "bill/BillInsertion.h"
 #include "bill/job/BillTextJob.h"
+#include "bill/job/CompanyProfile.h"
 #include "bill/job/JobFormats.h"
 #include "bill/job/JobTable.h"
 #include "bill/ui/BillServices.h"
@@ -105,14 +106,20 @@ public:
   void NextResultPage(int step);
   void HelpClick();
   void AboutClick();
+  // Job Details...: edits the bill's detail lines and no other byte.
+  void JobDetailsClick();
+  // Company...: edits the profile the quotes are from and saves it.
+  void CompanyClick();
+  const TCompanyProfile &Company() const { return company_; }
 
   // Writes the priced bill to `path` in `format`; false, having said why,
   // when it cannot.
   bool Export(const TJobFormat &format, const QString &path);
   bool ExportHtml(const QString &path);
   bool ExportPdf(const QString &path);
-  // Asks for the file (first, when lines are left out, whether to go on).
-  void ExportClick(const TJobFormat &format, bool leftOutConfirmed = false);
+  // Asks for the file; first, unless `asked`, whether to go on when lines
+  // are left out and, for the customer's quote, its quote number.
+  void ExportClick(const TJobFormat &format, bool asked = false);
   void PrintClick();
 
   QStringList RecentFiles() const;
@@ -160,6 +167,16 @@ private:
   // Says once what the output left out (a logo that could not be read).
   void TellWarning(const TJobWriter &writer);
   void TextChanged();
+  // Reads the company profile file; a file that does not load is kept as
+  // the problem an export or print tells.
+  void LoadCompany();
+  // Before a customer's quote: true when the bill names its quote number,
+  // or the user took the next one (now in the bill) or chose to go on
+  // without; false when cancelled or the profile does not load.
+  bool ReadyForQuote();
+  // Makes the editor's text `now`, replacing only the bytes that differ, in
+  // one Undo step.
+  void ReplaceText(std::string_view now);
   bool KeepRecovery();
   void DropRecovery();
 
@@ -182,6 +199,8 @@ private:
   std::unique_ptr<TJobTable> job_;
   TJobSummary summary_;
   QString path_;
+  TCompanyProfile company_;
+  QString companyProblem_; // why the profile file did not load
 
   // The cost editor's world: the bill's own cost file, not the calculator's.
   TCostRec costs_{};

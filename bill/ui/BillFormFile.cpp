@@ -238,8 +238,10 @@ bool TBillForm::ConfirmLeftOut(const QString &what) {
                   .arg(what, list)) == TMsgResult::Yes;
 }
 
-void TBillForm::ExportClick(const TJobFormat &format, bool leftOutConfirmed) {
-  if (!leftOutConfirmed && !ConfirmLeftOut(format.Make ? tr("export") : tr("quote")))
+void TBillForm::ExportClick(const TJobFormat &format, bool asked) {
+  if (!asked && !ConfirmLeftOut(format.Make ? tr("export") : tr("quote")))
+    return;
+  if (!asked && format.ForCustomer && !ReadyForQuote())
     return;
   const QString path = AskExportPath(format);
   if (!path.isEmpty() && Export(format, path))
@@ -250,7 +252,7 @@ void TBillForm::ExportClick(const TJobFormat &format, bool leftOutConfirmed) {
 }
 
 void TBillForm::PrintClick() {
-  if (!ConfirmLeftOut(tr("quote")))
+  if (!ConfirmLeftOut(tr("quote")) || !ReadyForQuote())
     return;
   if (!PrinterAvailable(services_)) {
     if (Tell(TMsgKind::Confirmation, TMsgButtons::YesNo,
@@ -268,31 +270,8 @@ void TBillForm::PrintClick() {
 
 int TBillForm::InsertCostsLine(const std::string &, std::string_view costFileName) {
   const QByteArray was = editor_->text().toUtf8();
-  const std::string_view old(was.constData(), static_cast<std::size_t>(was.size()));
-  const std::string now = SetCostsLine(old, costFileName);
-  // Only the bytes that differ are replaced, whole characters of them.
-  const auto inside = [](std::string_view text, std::size_t at) {
-    return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
-  };
-  std::size_t head = 0;
-  while (head < old.size() && head < now.size() && old[head] == now[head])
-    ++head;
-  while (head > 0 && (inside(old, head) || inside(now, head)))
-    --head;
-  std::size_t tail = 0;
-  while (tail < old.size() - head && tail < now.size() - head &&
-         old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
-    ++tail;
-  while (tail > 0 && (inside(old, old.size() - tail) || inside(now, now.size() - tail)))
-    --tail;
-  const std::string middle = now.substr(head, now.size() - head - tail);
-  editor_->beginUndoAction();
-  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(head));
-  editor_->SendScintilla(QsciScintillaBase::SCI_SETTARGETEND,
-                         static_cast<unsigned long>(old.size() - tail));
-  editor_->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
-                         static_cast<unsigned long>(middle.size()), middle.c_str());
-  editor_->endUndoAction();
+  ReplaceText(
+      SetCostsLine(std::string_view(was.constData(), std::size_t(was.size())), costFileName));
   SetBillModified(true);
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "bill/job/CompanyProfile.h"
 #include "bill/ui/BillRecovery.h"
 #include "costs/ui/PricesDlg.h"
 #include "desktop/CurrencyFormat.h"
@@ -23,6 +24,8 @@ TBillServices TBillServices::Desktop(const QString &programDir) {
     dialog.CentreOnScreen();
     return dialog.exec();
   };
+  s.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
+  s.CompanyFile = QString::fromStdString(UserCompanyProfileFile());
   s.Recovery = std::make_shared<TBillRecovery>();
   s.AskRestore = [](const QStringList &bills) {
     QMessageBox box(QMessageBox::Question,

@@ -13,6 +13,7 @@
 #include "base/MessageSink.h"
 #include "desktop/DesktopServices.h"
 
+class QDialog;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -27,6 +28,12 @@ struct TBillServices : TDesktopServices {
   TCurrencyFormat Currency;
   // Shows the cost editor and returns its result.
   std::function<int(TPricesDlg &dialog)> ExecCosts;
+  // Shows one of the window's own dialogs (Job Details, Company) and
+  // returns its result.
+  std::function<int(QDialog &dialog)> ExecDialog;
+  // The company profile the quotes are from, which the Company dialog
+  // edits; empty: none.
+  QString CompanyFile;
   // Where the windows keep their unsaved bills; null: nowhere.
   std::shared_ptr<TBillRecovery> Recovery;
   // Offers the unsaved bills found at start, one line each: true restores

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -20,6 +22,8 @@
 #include "bill/job/BillTextJob.h"
 #include "bill/job/CustomerQuote.h"
 #include "bill/job/JobHtmlWriter.h"
+#include "bill/ui/CompanyDlg.h"
+#include "bill/ui/JobDetailsDlg.h"
 #include "bill/ui/JobTableModel.h"
 #include "desktop/ScrivelEditor.h"
 #include "tests/bill_ui/BillWorld.h"
@@ -375,6 +379,7 @@ TEST_F(BillFormTest, ExportWritesTheCoresQuoteAndAPdf) {
   EXPECT_TRUE(ReadAll(File("quote.pdf")).startsWith("%PDF-"));
 
   world.printTo = File("printed.pdf");
+  world.answer = TMsgResult::No; // no quote number for this one
   form->PrintClick();
   EXPECT_TRUE(ReadAll(File("printed.pdf")).startsWith("%PDF-"));
 }
@@ -424,9 +429,59 @@ TEST_F(BillFormTest, LeftOutLinesAreToldBeforeTheQuoteAndNoPrinterOffersAPdf) {
   bare->Editor()->setText("Nipple\n 500 1\n");
   world.dialogs->answer = File("instead.pdf");
   bare->PrintClick();
-  ASSERT_EQ(world.said.size(), 1u);
-  EXPECT_NE(world.said[0].find("No printer"), std::string::npos);
+  ASSERT_EQ(world.said.size(), 2u);
+  // The quote is given the next quote number, in the bill, before it leaves.
+  EXPECT_NE(world.said[0].find("Q-0001"), std::string::npos) << world.said[0];
+  EXPECT_TRUE(bare->Editor()->text().startsWith("; Quote number: Q-0001\nNipple"));
+  EXPECT_EQ(bare->Company().NextQuoteNumber, 2);
+  EXPECT_NE(world.said[1].find("No printer"), std::string::npos);
   EXPECT_TRUE(ReadAll(File("instead.pdf")).startsWith("%PDF-"));
+}
+
+// Job Details edits the detail lines alone, in one Undo step, and refuses a
+// value that does not read; the Company dialog's profile is kept, and both
+// reach the quote with the next quote number.
+TEST_F(BillFormTest, JobDetailsAndTheCompanyReachTheQuote) {
+  world.companyFile = File("Tarnwell/Company.ini");
+  const QString bill = "; take-off of 2 March\nCollar\n 500 1\n";
+  TBillForm *form = Open(bill);
+  QString refused;
+  world.dialog = [&](QDialog &shown) {
+    auto &details = dynamic_cast<TJobDetailsDlg &>(shown);
+    const auto field = [&](std::string_view name) {
+      return static_cast<QLineEdit *>(details.Field(name));
+    };
+    field("Customer")->setText("Harbour Road Properties");
+    field("Discount")->setText("ten");
+    details.accept();
+    refused = details.Problem();
+    field("Discount")->setText("5%");
+    details.accept();
+    return details.result();
+  };
+  form->JobDetailsClick();
+  EXPECT_TRUE(refused.contains("Discount 'ten'")) << refused.toStdString();
+  EXPECT_EQ(form->Editor()->text(), "; Customer: Harbour Road Properties\n; Discount: 5%\n" + bill);
+  form->Editor()->undo();
+  EXPECT_EQ(form->Editor()->text(), bill);
+  form->Editor()->redo();
+
+  world.dialog = [](QDialog &shown) {
+    auto &company = dynamic_cast<TCompanyDlg &>(shown);
+    company.NameEdit()->setText("Okafor Sheet Metal Ltd");
+    company.VatEdit()->setValue(15);
+    return int(QDialog::Accepted);
+  };
+  form->CompanyClick();
+  EXPECT_TRUE(ReadAll(world.companyFile).contains("Name=Okafor Sheet Metal Ltd"));
+
+  world.answer = TMsgResult::Yes;
+  world.dialogs->answer = File("quote.html");
+  form->ExportClick(*FindJobFormat("html"));
+  const QByteArray page = ReadAll(File("quote.html"));
+  for (const char *text : {"Okafor Sheet Metal Ltd", "Harbour Road Properties", "Q-0001", "VAT"})
+    EXPECT_TRUE(page.contains(text)) << text;
+  EXPECT_TRUE(ReadAll(world.companyFile).contains("NextQuoteNumber=2"));
 }
 
 // Opening a bill that is open already brings its window forward.

@@ -53,6 +53,9 @@ struct TBillWorld {
   TSayingSink sink{said, answer};
   QString printTo; // the PDF the printer writes
   std::function<int(TPricesDlg &)> costs = [](TPricesDlg &) { return kPricesCancel; };
+  // Job Details and Company: the test fills the dialog in and answers.
+  std::function<int(QDialog &)> dialog = [](QDialog &) { return int(QDialog::Rejected); };
+  QString companyFile; // empty: no profile kept
 
   TBillServices Services(const QString &settingsFile) {
     TBillServices s;
@@ -66,6 +69,8 @@ struct TBillWorld {
       return printTo.isEmpty() ? nullptr : std::make_unique<QPdfWriter>(printTo);
     };
     s.ExecCosts = [this](TPricesDlg &dialog) { return costs(dialog); };
+    s.ExecDialog = [this](QDialog &shown) { return dialog(shown); };
+    s.CompanyFile = companyFile;
     return s;
   }
 };
