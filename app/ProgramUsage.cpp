@@ -24,7 +24,8 @@ front and ends.
 }
 
 std::string_view KorvaneBillUsage() {
-  return R"(Usage: korvane-bill [BILL ...]
+  return R"(Usage: korvane-bill [--company FILE] [BILL ...]
+       korvane-bill --export FILE [--company FILE] BILL
 
 Edits bills of ductwork (.dct files) and prices each one as it is typed: the
 priced lines, the lines not priced, the sheets and the total beside the text,
@@ -34,7 +35,21 @@ BILL  a bill to open, each in a window of its own; without one, a window on
       a new bill.
 
 Options:
-  -h, --help  this text
+  --export FILE   write BILL, priced, to FILE and show no window (no display
+                  is needed). What is written follows FILE's extension:
+                  plain text for .txt, JSON for .json, CSV for .csv, the
+                  estimator's sheet for .sheet.html, the customer's quote
+                  for .html and for .pdf (on the paper chosen in the bill
+                  window). The bill is never given a quote number here.
+  --company FILE  the company the quotes are from: an INI file with a
+                  [Company] group, as korvane-price --company reads it;
+                  without it, the profile the bill window's Company dialog
+                  keeps in ~/.config/Tarnwell/Company.ini. A file that does
+                  not load is an error.
+  -h, --help      this text
+
+Exit status with --export: 0 written; 1 written, with lines not priced or
+bad (told on standard error); 2 nothing written.
 
 While a bill has unsaved changes, a copy of it is kept in
 $XDG_STATE_HOME/Tarnwell/korvane-bill/recovery (by default

@@ -59,6 +59,15 @@ bool TJobTable::End(const TJobTotals &t, std::string &) {
         {Format("%s %d mm", {Variant(std::string(InsulationKindWord(kind.first))),
                              Variant(static_cast<std::int32_t>(kind.second))}),
          Format("%0.2n m²", {area}), std::string()});
+  s.Notes = JobNotes(t);
+  s.Counts = Format("%d priced, %d not priced, %d bad",
+                    {Int(t.Priced), Int(t.NotPriced.size()), Int(t.Errors.size())});
+  s.Status = "Total " + s.Total + "   " + s.Counts;
+  return true;
+}
+
+std::vector<TJobNote> JobNotes(const TJobTotals &t) {
+  std::vector<TJobNote> notes;
   // Both lists come in line order; merged, the notes read down the bill.
   auto notPriced = t.NotPriced.begin();
   auto bad = t.Errors.begin();
@@ -70,12 +79,9 @@ bool TJobTable::End(const TJobTotals &t, std::string &) {
     if (!takeBad)
       text += "not priced: " + n.Keyword + ": ";
     text += n.Reason;
-    s.Notes.push_back({n.Line, takeBad, std::move(text)});
+    notes.push_back({n.Line, takeBad, std::move(text)});
   }
-  s.Counts = Format("%d priced, %d not priced, %d bad",
-                    {Int(t.Priced), Int(t.NotPriced.size()), Int(t.Errors.size())});
-  s.Status = "Total " + s.Total + "   " + s.Counts;
-  return true;
+  return notes;
 }
 
 TJobSummary FailedJobSummary(std::string_view reason) {

@@ -66,4 +66,8 @@ private:
 // failed): the reason stands where the total would.
 TJobSummary FailedJobSummary(std::string_view reason);
 
+// The lines not priced and the bad ones, merged so that they read down the
+// bill.
+std::vector<TJobNote> JobNotes(const TJobTotals &totals);
+
 } // namespace korvane

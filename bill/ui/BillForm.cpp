@@ -1,6 +1,7 @@
 #include "bill/ui/BillForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -21,6 +22,8 @@
 
 #include "bill/job/BillSections.h"
 #include "bill/job/BillTextJob.h"
+#include "bill/ui/BillExport.h"
+#include "bill/ui/BillPricing.h"
 #include "bill/ui/BillRecovery.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/JobTableModel.h"
@@ -180,6 +183,17 @@ void TBillForm::BuildMenus() {
     file->addAction(caption, this, [this, &format] { ExportClick(format); });
   }
   file->addAction(tr("&Print Quote..."), QKeySequence::Print, this, &TBillForm::PrintClick);
+  // The PDF quote's paper; a printer's comes from its own dialog.
+  QMenu *paper = file->addMenu(tr("P&aper for PDF Quotes"));
+  auto *papers = new QActionGroup(paper);
+  const QPageSize::PageSizeId chosen = QuotePaper(SettingsFileOf(services_)).id();
+  for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter}) {
+    QAction *action = paper->addAction(
+        QPageSize::name(id), this, [this, id] { SetQuotePaper(SettingsFileOf(services_), id); });
+    action->setCheckable(true);
+    action->setChecked(id == chosen);
+    papers->addAction(action);
+  }
   file->addSeparator();
   file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
 
@@ -250,36 +264,15 @@ void TBillForm::UpdateCaption() {
 }
 
 QString TBillForm::BillName() const {
-  return path_.isEmpty() ? tr("Untitled.dct") : QFileInfo(path_).fileName();
+  return BillFileName(path_);
 }
 
 QString TBillForm::BillDir() const {
   return path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath() + '/';
 }
 
-std::string TBillForm::FallbackCostFile() const {
-  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
-  const QString last = settings.value(SettingsKeys::kLastCostFile).toString();
-  if (last.isEmpty())
-    return {};
-  // The calculator runs in its own folder, where a relative name starts.
-  return (QFileInfo(last).isRelative() ? services_.ProgramDir + last : last).toStdString();
-}
-
 TBillTextJob TBillForm::PriceRequest() const {
-  TBillTextJob request;
-  request.Setup.ProgramDir = services_.ProgramDir.toStdString();
-  request.Setup.DataDir = services_.SharedDataDir.toStdString();
-  request.Setup.Currency = services_.Currency;
-  if (std::string fallback = FallbackCostFile(); !fallback.empty())
-    request.FallbackCostFile = std::move(fallback);
-  request.BillName = BillName().toStdString();
-  request.Company = company_;
-  // A new bill has no folder of its own: a relative Costs line names a file
-  // from the program's folder, as the shipped default does, never from the
-  // folder the program happened to be started in.
-  request.BillDir = (path_.isEmpty() ? services_.ProgramDir : BillDir()).toStdString();
-  return request;
+  return BillPriceRequest(services_, path_, company_);
 }
 
 bool TBillForm::PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,

@@ -155,7 +155,6 @@ private:
   void FillRecentMenu();
   QString BillName() const;
   QString BillDir() const;
-  std::string FallbackCostFile() const;
   TBillTextJob PriceRequest() const;
   bool PriceInto(const std::vector<TJobWriter *> &writers, TJobTotals &totals,
                  std::string &fatal) const;
@@ -164,8 +163,6 @@ private:
   TMessageSink &Messages();
   TMsgResult Tell(TMsgKind kind, TMsgButtons buttons, const QString &text);
   bool LayoutOn(QPagedPaintDevice &device);
-  // Says once what the output left out (a logo that could not be read).
-  void TellWarning(const TJobWriter &writer);
   void TextChanged();
   // Reads the company profile file; a file that does not load is kept as
   // the problem an export or print tells.

@@ -1,11 +1,8 @@
 // The bill window's files: open, save, recent files, the quote's export and
 // print, and the cost editor.
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -15,7 +12,9 @@
 #include "bill/CostsLine.h"
 #include "bill/job/BillTextJob.h"
 #include "bill/job/CustomerQuote.h"
+#include "bill/ui/BillExport.h"
 #include "bill/ui/BillForm.h"
+#include "bill/ui/BillPricing.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/QuotePrint.h"
 #include "costs/CostFile.h"
@@ -142,20 +141,17 @@ void TBillForm::FillRecentMenu() {
 }
 
 bool TBillForm::Export(const TJobFormat &format, const QString &path) {
-  if (!format.Make)
-    return ExportPdf(path);
   Reprice();
-  std::string text;
-  const std::unique_ptr<TJobWriter> writer = format.Make(text, {});
-  TJobTotals totals;
-  std::string fatal;
-  if (!PriceInto({writer.get()}, totals, fatal) ||
-      !AtomicWriteFile(path.toStdString(), text, &fatal)) {
+  const QByteArray text = editor_->text().toUtf8();
+  TBillExportResult result;
+  if (!ExportBill(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                  PriceRequest(), format, path, QuotePaper(SettingsFileOf(services_)), result)) {
     Tell(TMsgKind::Error, TMsgButtons::Ok,
-         tr("Cannot export the quote: %1").arg(QString::fromStdString(fatal)));
+         tr("Cannot export the quote: %1").arg(QString::fromStdString(result.Error)));
     return false;
   }
-  TellWarning(*writer);
+  if (!result.Warning.empty())
+    Tell(TMsgKind::Warning, TMsgButtons::Ok, QString::fromStdString(result.Warning));
   return true;
 }
 
@@ -163,10 +159,8 @@ bool TBillForm::ExportHtml(const QString &path) {
   return Export(*FindJobFormat("html"), path);
 }
 
-void TBillForm::TellWarning(const TJobWriter &writer) {
-  if (const std::string_view warning = writer.Warning(); !warning.empty())
-    Tell(TMsgKind::Warning, TMsgButtons::Ok,
-         QString::fromUtf8(warning.data(), qsizetype(warning.size())));
+bool TBillForm::ExportPdf(const QString &path) {
+  return Export(*FindJobFormat("pdf"), path);
 }
 
 bool TBillForm::LayoutOn(QPagedPaintDevice &device) {
@@ -176,39 +170,10 @@ bool TBillForm::LayoutOn(QPagedPaintDevice &device) {
   std::string fatal;
   if (!PriceInto({&quote}, totals, fatal))
     return false;
-  TellWarning(quote);
-  QPainter painter;
-  if (!painter.begin(&device))
-    return false;
-  TPagedDeviceSurface surface(device, painter);
-  TQuoteLayout layout;
-  const bool ok = LayoutQuote(surface, quote.Document(), layout);
-  return painter.end() && ok;
-}
-
-bool TBillForm::ExportPdf(const QString &path) {
-  Reprice();
-  // Drawn in memory first, so a failed export never leaves half a file.
-  QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
-  bool laid = false;
-  {
-    QPdfWriter writer(&buffer);
-    writer.setTitle(BillName());
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
-    laid = LayoutOn(writer);
-  }
-  std::string error = "the page could not be drawn";
-  if (!laid || !AtomicWriteFile(path.toStdString(),
-                                std::string_view(buffer.data().constData(),
-                                                 static_cast<std::size_t>(buffer.data().size())),
-                                &error)) {
-    Tell(TMsgKind::Error, TMsgButtons::Ok,
-         tr("Cannot export the quote: %1").arg(QString::fromStdString(error)));
-    return false;
-  }
-  return true;
+  if (const std::string_view warning = quote.Warning(); !warning.empty())
+    Tell(TMsgKind::Warning, TMsgButtons::Ok,
+         QString::fromUtf8(warning.data(), qsizetype(warning.size())));
+  return DrawQuote(device, quote.Document());
 }
 
 QString TBillForm::AskExportPath(const TJobFormat &format) {
@@ -279,7 +244,8 @@ int TBillForm::InsertCostsLine(const std::string &, std::string_view costFileNam
 void TBillForm::CostsClick() {
   Reprice();
   // The cost file the bill prices with: its Costs line, else the last one.
-  std::string name = job_->Info().CostFile.empty() ? FallbackCostFile() : job_->Info().CostFile;
+  std::string name =
+      job_->Info().CostFile.empty() ? BillFallbackCostFile(services_) : job_->Info().CostFile;
   // The shipped default is named from the program's folder.
   if (name == kDefaultCostFile)
     name = services_.ProgramDir.toStdString() + name;

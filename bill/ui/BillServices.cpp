@@ -13,19 +13,24 @@
 
 namespace korvane {
 
-TBillServices TBillServices::Desktop(const QString &programDir) {
+TBillServices TBillServices::Batch(const QString &programDir) {
   TBillServices s;
   const TProgramFolders folders = RecordProgramFolders(programDir);
   s.ProgramDir = folders.ProgramDir;
   s.SharedDataDir = folders.SharedDataDir;
   s.SettingsFile = KorvaneSettingsFile();
   s.Currency = SystemCurrencyFormat();
+  s.CompanyFile = QString::fromStdString(UserCompanyProfileFile());
+  return s;
+}
+
+TBillServices TBillServices::Desktop(const QString &programDir) {
+  TBillServices s = Batch(programDir);
   s.ExecCosts = [](TPricesDlg &dialog) {
     dialog.CentreOnScreen();
     return dialog.exec();
   };
   s.ExecDialog = [](QDialog &dialog) { return dialog.exec(); };
-  s.CompanyFile = QString::fromStdString(UserCompanyProfileFile());
   s.Recovery = std::make_shared<TBillRecovery>();
   s.AskRestore = [](const QStringList &bills) {
     QMessageBox box(QMessageBox::Question,

@@ -42,6 +42,9 @@ struct TBillServices : TDesktopServices {
 
   // The real dialogs, for a program in `programDir`.
   static TBillServices Desktop(const QString &programDir);
+  // The folders, settings, currency and company alone, for pricing with no
+  // window (korvane-bill --export): no dialogs, no recovery files.
+  static TBillServices Batch(const QString &programDir);
 };
 
 } // namespace korvane

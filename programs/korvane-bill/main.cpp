@@ -1,6 +1,7 @@
 // korvane-bill: the bill window. Every bill named on the command line opens
 // in a window of its own, after any unsaved bills of an earlier run the user
-// restores; with none of either, one window on a new bill.
+// restores; with none of either, one window on a new bill. With --export it
+// writes one bill's quote or priced job and shows no window.
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
@@ -9,28 +10,52 @@
 
 #include "app/ProgramUsage.h"
 #include "bill/ui/BillForm.h"
+#include "programs/korvane-bill/ExportCommand.h"
 
 using namespace korvane;
 
 int main(int argc, char *argv[]) {
-  // Before the application: the usage text needs no display.
-  if (AsksForHelp(argc, argv)) {
+  // Before the application: the usage text and the export need no display.
+  TBillArgs args;
+  std::string error;
+  if (!ParseBillArgs(std::vector<std::string>(argv + 1, argv + argc), args, error)) {
+    std::fprintf(stderr, "korvane-bill: %s\nTry 'korvane-bill --help'.\n", error.c_str());
+    return 2;
+  }
+  if (args.Help) {
     const std::string_view usage = KorvaneBillUsage();
     std::fwrite(usage.data(), 1, usage.size(), stdout);
     return 0;
+  }
+  if (args.ExportTo)
+    return RunExport(argc, argv, args);
+  if (args.Company) {
+    TCompanyProfile company;
+    if (!ReadCompanyProfile(*args.Company, company, error)) {
+      std::fprintf(stderr, "korvane-bill: %s\n", error.c_str());
+      return 2;
+    }
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));
 
-  const TBillServices services = TBillServices::Desktop(QApplication::applicationDirPath());
-  QStringList paths = QApplication::arguments();
-  paths.removeFirst();
+  TBillServices services = TBillServices::Desktop(QApplication::applicationDirPath());
+  if (args.Company)
+    services.CompanyFile = QString::fromStdString(*args.Company);
+  // Read again once Qt has taken its own options (-platform, ...) out.
+  QStringList words = QApplication::arguments();
+  words.removeFirst();
+  std::vector<std::string> left;
+  for (const QString &word : words)
+    left.push_back(word.toStdString());
+  args = TBillArgs{};
+  ParseBillArgs(left, args, error);
   // The unsaved bills of a run that ended without closing them come first.
   int opened = TBillForm::OfferLeftBehind(services);
-  for (const QString &path : paths)
-    opened += TBillForm::OpenWindow(services, path) != nullptr;
+  for (const std::string &path : args.Bills)
+    opened += TBillForm::OpenWindow(services, QString::fromStdString(path)) != nullptr;
   if (opened == 0)
     TBillForm::OpenWindow(services);
   // Looking the icon up in the desktop's themes searches many folders: done

@@ -1,6 +1,6 @@
 #pragma once
-// Runs the staged korvane-price as a user would, from any folder, and
-// collects what it printed and its exit status.
+// Runs a staged program (korvane-price, korvane-bill) as a user would, from
+// any folder, and collects what it printed and its exit status.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +14,7 @@
 namespace korvane::test {
 
 inline const std::string kPricer = KORVANE_STAGE_DIR "/Korvane/korvane-price";
+inline const std::string kBillProgram = KORVANE_STAGE_DIR "/Korvane/korvane-bill";
 
 struct CliResult {
   std::string out;
@@ -21,9 +22,11 @@ struct CliResult {
   int status = -1;
 };
 
-// `env` holds "NAME=value" texts added to the program's environment.
-inline CliResult RunPricer(const std::vector<std::string> &args, const std::string &input = "",
-                           const std::vector<std::string> &env = {}) {
+// `env` holds "NAME=value" texts added to the program's environment, and
+// "-NAME" for a variable taken out of it.
+inline CliResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                            const std::string &input = "",
+                            const std::vector<std::string> &env = {}) {
   TempFolder dir;
   const std::string in = dir.File("in"), out = dir.File("out"), err = dir.File("err");
   PutFile(in, input);
@@ -37,12 +40,15 @@ inline CliResult RunPricer(const std::vector<std::string> &args, const std::stri
     dup2(ferr, 2);
     unsetenv("KORVANE_CURRENCY");
     for (const std::string &e : env)
-      putenv(const_cast<char *>(e.c_str()));
-    std::vector<char *> argv{const_cast<char *>(kPricer.c_str())};
+      if (e.starts_with('-'))
+        unsetenv(e.c_str() + 1);
+      else
+        putenv(const_cast<char *>(e.c_str()));
+    std::vector<char *> argv{const_cast<char *>(program.c_str())};
     for (const std::string &a : args)
       argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
-    execv(kPricer.c_str(), argv.data());
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   int wstatus = 0;
@@ -52,6 +58,11 @@ inline CliResult RunPricer(const std::vector<std::string> &args, const std::stri
   result.out = GetFile(out);
   result.err = GetFile(err);
   return result;
+}
+
+inline CliResult RunPricer(const std::vector<std::string> &args, const std::string &input = "",
+                           const std::vector<std::string> &env = {}) {
+  return RunProgram(kPricer, args, input, env);
 }
 
 inline std::vector<std::string> Lines(const std::string &text) {
