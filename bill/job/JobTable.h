@@ -21,8 +21,15 @@ std::string_view JobColumnTitle(TJobColumn column);
 // Whether a column's texts are numbers, set flush right.
 bool JobColumnIsNumber(TJobColumn column);
 
+// A priced line, or one of the rows a quote prints between them: a
+// section's title and its subtotal, and the job's Subtotal, Discount, VAT
+// and Total at the end.
+enum class TJobRowKind { Item, Section, Subtotal, Money };
+
 struct TJobRow {
-  int Line = 0;
+  TJobRowKind Kind = TJobRowKind::Item;
+  int Line = 0;    // of the bill: the item's number line, a section's "#" line
+  int Section = 0; // the line of the section it stands in
   std::array<std::string, kJobColumnCount> Cells;
   const std::string &Cell(TJobColumn column) const { return Cells[static_cast<int>(column)]; }
 };
@@ -38,6 +45,7 @@ using TJobListRow = std::array<std::string, 3>;
 
 struct TJobSummary {
   std::string Total;                   // the job's price in the money format
+  std::string TotalWords;              // "Total R1,079.69 incl. VAT R140.83"
   std::string Sheet;                   // "283.97 m²  1,658.5 kg"
   std::vector<TJobListRow> Sheets;     // "0.6 mm", "151.76 m²", "905.4 kg"
   std::vector<TJobListRow> Insulation; // "Internal 25 mm", "48.00 m²", ""
@@ -57,6 +65,8 @@ public:
   const TJobSummary &Summary() const { return summary_; }
 
 private:
+  void AddQuoteRows(const TJobTotals &totals);
+
   TJobInfo info_;
   std::vector<TJobRow> rows_;
   TJobSummary summary_;

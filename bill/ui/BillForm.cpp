@@ -298,9 +298,9 @@ void TBillForm::Reprice() {
 }
 
 void TBillForm::ShowJob() {
-  total_->setText(
-      tr("Total %1   (%2)")
-          .arg(QString::fromStdString(summary_.Total), QString::fromStdString(summary_.Counts)));
+  total_->setText(tr("%1   (%2)")
+                      .arg(QString::fromStdString(summary_.TotalWords),
+                           QString::fromStdString(summary_.Counts)));
   statusBar()->showMessage(QString::fromStdString(summary_.Status));
   costFile_->setText(CostFileText());
 

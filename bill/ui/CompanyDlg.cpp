@@ -4,6 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,6 +81,9 @@ TCompanyDlg::TCompanyDlg(const TCompanyProfile &profile, TDesktopDialogs &dialog
 
   auto *browse = new QPushButton(tr("&Browse..."), this);
   connect(browse, &QPushButton::clicked, this, &TCompanyDlg::BrowseLogo);
+  // Tab goes from the logo's name to its button, then on down the form.
+  setTabOrder(logo_, browse);
+  setTabOrder(browse, currency_);
   auto *logoRow = new QHBoxLayout;
   logoRow->addWidget(logo_);
   logoRow->addWidget(browse);
@@ -87,14 +91,17 @@ TCompanyDlg::TCompanyDlg(const TCompanyProfile &profile, TDesktopDialogs &dialog
   auto *form = new QFormLayout;
   form->addRow(tr("&Name:"), name_);
   form->addRow(tr("&Address:"), address_);
-  form->addRow(tr("&Phone:"), phone_);
+  form->addRow(tr("P&hone:"), phone_);
   form->addRow(tr("&E-mail:"), email_);
   form->addRow(tr("&Web:"), web_);
-  form->addRow(tr("&Tax number:"), taxNumber_);
-  form->addRow(tr("&Logo:"), logoRow);
+  form->addRow(tr("Ta&x number:"), taxNumber_);
+  // A row of two widgets takes a label of its own for its shortcut.
+  auto *logoLabel = new QLabel(tr("&Logo:"), this);
+  logoLabel->setBuddy(logo_);
+  form->addRow(logoLabel, logoRow);
   form->addRow(tr("&Currency symbol:"), currency_);
   form->addRow(tr("&Valid for:"), validity_);
-  form->addRow(tr("&VAT:"), vat_);
+  form->addRow(tr("VAT &rate:"), vat_);
   form->addRow(tr("&Terms:"), terms_);
   form->addRow(tr("Next &quote number:"), nextNumber_);
   form->addRow(tr("Quote number &pattern:"), pattern_);

@@ -1,5 +1,7 @@
 #include "bill/ui/JobTableModel.h"
 
+#include <QFont>
+
 namespace korvane {
 
 void TJobTableModel::SetRows(const std::vector<TJobRow> *rows) {
@@ -29,9 +31,16 @@ QVariant TJobTableModel::data(const QModelIndex &index, int role) const {
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::AlignVCenter |
                                (JobColumnIsNumber(column) ? Qt::AlignRight : Qt::AlignLeft));
+  const TJobRow &row = (*rows_)[static_cast<std::size_t>(index.row())];
+  // Titles, subtotals and totals stand out from the lines, as on the quote.
+  if (role == Qt::FontRole && row.Kind != TJobRowKind::Item) {
+    QFont font;
+    font.setBold(true);
+    return font;
+  }
   if (role != Qt::DisplayRole)
     return {};
-  return QString::fromStdString((*rows_)[static_cast<std::size_t>(index.row())].Cell(column));
+  return QString::fromStdString(row.Cell(column));
 }
 
 QVariant TJobTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

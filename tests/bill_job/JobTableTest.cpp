@@ -3,6 +3,8 @@
 // and where a pasted item goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -54,8 +56,17 @@ TEST(JobTable, ExampleJobAsTheWindowShowsIt) {
   EXPECT_FALSE(s.Insulation.empty());
   EXPECT_EQ(run.table.Info().CostFile, kDataFiles + "Default.cst");
 
-  ASSERT_EQ(run.table.Rows().size(), 28u);
-  const TJobRow &first = run.table.Rows().front();
+  // 28 lines, the titled section's heading, the two sections' subtotals, then
+  // Subtotal and Total; the untitled section above the first "#" line has
+  // no heading.
+  const std::vector<TJobRow> &rows = run.table.Rows();
+  ASSERT_EQ(rows.size(), 33u);
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                          [](const TJobRow &r) { return r.Kind == TJobRowKind::Section; }),
+            1);
+  EXPECT_EQ(rows.back().Cell(TJobColumn::Item), "Total");
+  EXPECT_EQ(rows.back().Cell(TJobColumn::Amount), s.Total);
+  const TJobRow &first = rows.front();
   EXPECT_EQ(first.Line, 10);
   EXPECT_EQ(first.Cell(TJobColumn::Item), "StraightRect");
   EXPECT_EQ(first.Cell(TJobColumn::Sizes), "1200  600  2.400");

@@ -77,7 +77,7 @@ TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
   ASSERT_TRUE(form->LoadFile(kExampleBill));
   EXPECT_FALSE(form->Editor()->isModified());
   form->Reprice();
-  EXPECT_EQ(form->TableModel()->rowCount(), 28);
+  EXPECT_EQ(form->TableModel()->rowCount(), 33); // with its section and total rows
   EXPECT_EQ(form->Summary().Total, "R42,454.29");
   EXPECT_TRUE(form->TotalLabel()->text().contains("R42,454.29"));
   EXPECT_EQ(form->statusBar()->currentMessage(),
@@ -100,10 +100,12 @@ TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
   EXPECT_TRUE(form->windowTitle().startsWith("level2-office.dct*"));
   EXPECT_TRUE(form->PricePending()); // priced once the typing pauses
   form->Reprice();
-  ASSERT_EQ(form->TableModel()->rowCount(), 29);
-  EXPECT_EQ(Cell(*form, 28, TJobColumn::Item), "Nipple");
-  EXPECT_EQ(Cell(*form, 28, TJobColumn::Number), "2");
-  EXPECT_EQ(Cell(*form, 28, TJobColumn::Line).toInt(), form->Editor()->lines());
+  // The new line ends the last section, above its subtotal, Subtotal and Total.
+  ASSERT_EQ(form->TableModel()->rowCount(), 34);
+  EXPECT_EQ(Cell(*form, 30, TJobColumn::Item), "Nipple");
+  EXPECT_EQ(Cell(*form, 30, TJobColumn::Number), "2");
+  EXPECT_EQ(Cell(*form, 30, TJobColumn::Line).toInt(), form->Editor()->lines());
+  EXPECT_EQ(Cell(*form, 33, TJobColumn::Amount).toStdString(), form->Summary().Total);
   EXPECT_GT(form->Job().Rows().size(), 28u);
   EXPECT_NE(form->Summary().Total, "R42,454.29");
   EXPECT_EQ(form->Summary().Counts, "29 priced, 0 not priced, 0 bad");
