@@ -62,7 +62,7 @@ std::size_t Characters(std::string_view utf8) {
 
 std::string ErrorText(int error) {
   if (error == LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE)
-    return "the job has more rows than a worksheet holds";
+    return "the workbook cannot hold the job: a worksheet has at most 1,048,576 rows";
   return std::string("the workbook cannot be written: ") +
          lxw_strerror(static_cast<lxw_error>(error));
 }

@@ -159,6 +159,20 @@ TEST(JobXlsx, CellTextIsWellFormedAndBounded) {
   EXPECT_EQ(cut, std::string(kMaxCellText - 1, 'x'));
 }
 
+// A row beyond a worksheet's last fails the book, and nothing is appended.
+TEST(JobXlsx, BookBeyondTheLastRowFails) {
+  TXlsxBook book;
+  ASSERT_EQ(book.Error(), "");
+  TXlsxSheet &sheet = book.AddSheet("Quote");
+  sheet.Text(0, "first");
+  sheet.NextRow(1u << 20);
+  sheet.Text(0, "one too many");
+  std::string out = "kept", error;
+  EXPECT_FALSE(book.Close(out, error));
+  EXPECT_EQ(out, "kept");
+  EXPECT_NE(error.find("at most 1,048,576 rows"), std::string::npos) << error;
+}
+
 TEST(JobXlsx, PricerWritesTheWorkbook) {
   TempFolder dir;
   const CliResult r =
