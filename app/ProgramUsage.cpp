@@ -38,9 +38,10 @@ Options:
   --export FILE   write BILL, priced, to FILE and show no window (no display
                   is needed). What is written follows FILE's extension:
                   plain text for .txt, JSON for .json, CSV for .csv, the
-                  estimator's sheet for .sheet.html, the customer's quote
-                  for .html and for .pdf (on the paper chosen in the bill
-                  window). The bill is never given a quote number here.
+                  estimator's sheet for .sheet.html, a workbook for .xlsx,
+                  the customer's quote for .html and for .pdf (on the paper
+                  chosen in the bill window). The bill is never given a
+                  quote number here.
   --company FILE  the company the quotes are from: an INI file with a
                   [Company] group, as korvane-price --company reads it;
                   without it, the profile the bill window's Company dialog

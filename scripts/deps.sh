@@ -5,10 +5,11 @@ set -euo pipefail
 # poppler-utils: pdftotext, with which a test reads the printed quote back;
 # fonts-liberation: Arial's metrics, which the printed price list is laid out for;
 # appstream checks the package's metainfo, dpkg-dev and file let CPack find
-# the package's dependencies.
+# the package's dependencies; libxlsxwriter-dev writes the XLSX workbook, and
+# unzip lets a test read the workbook's sheets back.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format fonts-liberation
-  appstream dpkg-dev file libxcb1-dev poppler-utils)
+  qt6-base-dev libqscintilla2-qt6-dev libgl-dev libxlsxwriter-dev clang-format fonts-liberation
+  appstream dpkg-dev file libxcb1-dev poppler-utils unzip)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do

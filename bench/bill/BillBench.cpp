@@ -6,64 +6,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <iterator>
-#include <random>
 #include <string>
 
+#include "bench/bill/GeneratedBill.h"
 #include "bill/job/BillReader.h"
 #include "bill/job/JobPricer.h"
 #include "bill/job/JobTextWriter.h"
 
 namespace korvane {
 namespace {
-
-constexpr std::size_t kLines = 100000;
-
-struct TGenerated {
-  const char *keyword;
-  const char *line; // numbers as positional arguments: 1 width, 2 height,
-                    // 3 diameter, 4 number off, 5 angle, 6 length
-};
-
-// Ten number lines per entry, the types in turn, as bench/bill/bill_lines.awk.
-constexpr TGenerated kTypes[] = {
-    {"StraightRect (NumberOff=3)", "%1$d  %2$d  %6$.3f"},
-    {"RadiusBend (Insulation=External, InsThickness=25mm, Gauge=0.8)", "%1$d  %2$d  %5$d  %4$d"},
-    {"VanedSquareBend", "%1$d  %2$d  %4$d"},
-    {"SquareBendReducing", "%1$d  %2$d  %3$d  %2$d  %4$d"},
-    {"SquareToRound", "%1$d  %2$d  %3$d  %4$d  1.200"},
-    {"Taper", "%1$d  %2$d  %3$d  %2$d  %4$d  0.900"},
-    {"SquareStopEnd", "%1$d  %2$d  %4$d"},
-    {"YPiece", "%1$d  %3$d  %2$d  %4$d"},
-    {"Spiral (NumberOff=5)", "%3$d  %6$.3f"},
-    {"PlateSpigot", "%3$d  %4$d"},
-    {"Elbow", "%3$d  %3$d  %5$d  %4$d"},
-    {"Reducer", "%3$d  0.600  %4$d"},
-    {"TPiece", "%3$d  90  %4$d"},
-    {"Nipple", "%3$d  %4$d"},
-    {"RoundStopEnd", "%3$d  %4$d"},
-};
-
-std::string MakeBill(std::size_t count) {
-  std::mt19937 rng(7);
-  const auto next = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
-  std::string bill = "; generated job\nGlobalSettings (Erection=Include, Brackets=Include)\n";
-  char line[160];
-  for (std::size_t i = 0; i < count; ++i) {
-    const TGenerated &type = kTypes[(i / 10) % std::size(kTypes)];
-    if (i % 10 == 0) {
-      bill += type.keyword;
-      bill += '\n';
-    }
-    bill += "\t-\t";
-    std::snprintf(line, sizeof line, type.line, next(100, 2400), next(100, 2400), next(100, 2400),
-                  next(1, 20), next(1, 180), next(100, 6000) / 1000.0);
-    bill += line;
-    bill += '\n';
-  }
-  return bill;
-}
 
 void BM_PriceBill100k(benchmark::State &state) {
   const std::string bill = MakeBill(kLines);

@@ -32,6 +32,41 @@ void AddLine(std::vector<std::string> &lines, std::string_view label, const std:
 
 } // namespace
 
+void SetQuoteHeading(TQuoteDocument &document, const TJobInfo &info, const std::string &today) {
+  const TCompanyProfile &c = info.Company;
+  const TJobDetails &d = info.Details;
+  document.Title = d.QuoteNumber.empty() ? "Quote" : "Quote " + d.QuoteNumber;
+
+  TQuoteBlock company{c.Name, c.Address};
+  AddLine(company.Lines, "Phone ", c.Phone);
+  AddLine(company.Lines, "", c.Email);
+  AddLine(company.Lines, "", c.Web);
+  AddLine(company.Lines, "Tax number ", c.TaxNumber);
+  if (!company.Heading.empty() || !company.Lines.empty())
+    document.Blocks.push_back(std::move(company));
+  TQuoteBlock customer{"Quote for", {}};
+  AddLine(customer.Lines, "", d.Customer);
+  customer.Lines.insert(customer.Lines.end(), d.CustomerAddress.begin(), d.CustomerAddress.end());
+  if (!customer.Lines.empty())
+    document.Blocks.push_back(std::move(customer));
+  TQuoteBlock job{"Job", {}};
+  AddLine(job.Lines, "", d.Project);
+  AddLine(job.Lines, "Site: ", d.Site);
+  AddLine(job.Lines, "Drawings: ", d.Reference);
+  if (!job.Lines.empty())
+    document.Blocks.push_back(std::move(job));
+
+  const std::string date = d.Date.empty() ? today : d.Date;
+  if (!d.QuoteNumber.empty())
+    document.Facts.emplace_back("Quote number", d.QuoteNumber);
+  document.Facts.emplace_back("Date", date);
+  const int days = d.ValidDays.value_or(c.ValidityDays);
+  if (const std::string until = DateAfterDays(date, days); !until.empty())
+    document.Facts.emplace_back("Valid until", until);
+  if (!d.PreparedBy.empty())
+    document.Facts.emplace_back("Prepared by", d.PreparedBy);
+}
+
 TCustomerQuote::TCustomerQuote(std::string today)
     : today_(today.empty() ? LocalDateText() : std::move(today)) {}
 
@@ -54,41 +89,10 @@ void TCustomerQuote::Begin(const TJobInfo &info) {
   document_ = {};
   sectionLines_.clear();
   warning_.clear();
-  const TCompanyProfile &c = info.Company;
-  const TJobDetails &d = info.Details;
-  ReadLogo(c.Logo);
-  terms_ = c.Terms;
-  document_.Footer = c.Name;
-  document_.Title = d.QuoteNumber.empty() ? "Quote" : "Quote " + d.QuoteNumber;
-
-  TQuoteBlock company{c.Name, c.Address};
-  AddLine(company.Lines, "Phone ", c.Phone);
-  AddLine(company.Lines, "", c.Email);
-  AddLine(company.Lines, "", c.Web);
-  AddLine(company.Lines, "Tax number ", c.TaxNumber);
-  if (!company.Heading.empty() || !company.Lines.empty())
-    document_.Blocks.push_back(std::move(company));
-  TQuoteBlock customer{"Quote for", {}};
-  AddLine(customer.Lines, "", d.Customer);
-  customer.Lines.insert(customer.Lines.end(), d.CustomerAddress.begin(), d.CustomerAddress.end());
-  if (!customer.Lines.empty())
-    document_.Blocks.push_back(std::move(customer));
-  TQuoteBlock job{"Job", {}};
-  AddLine(job.Lines, "", d.Project);
-  AddLine(job.Lines, "Site: ", d.Site);
-  AddLine(job.Lines, "Drawings: ", d.Reference);
-  if (!job.Lines.empty())
-    document_.Blocks.push_back(std::move(job));
-
-  const std::string date = d.Date.empty() ? today_ : d.Date;
-  if (!d.QuoteNumber.empty())
-    document_.Facts.emplace_back("Quote number", d.QuoteNumber);
-  document_.Facts.emplace_back("Date", date);
-  const int days = d.ValidDays.value_or(c.ValidityDays);
-  if (const std::string until = DateAfterDays(date, days); !until.empty())
-    document_.Facts.emplace_back("Valid until", until);
-  if (!d.PreparedBy.empty())
-    document_.Facts.emplace_back("Prepared by", d.PreparedBy);
+  ReadLogo(info.Company.Logo);
+  terms_ = info.Company.Terms;
+  document_.Footer = info.Company.Name;
+  SetQuoteHeading(document_, info, today_);
 }
 
 void TCustomerQuote::Line(const TPricedLine &line) {

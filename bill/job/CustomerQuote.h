@@ -14,6 +14,12 @@
 
 namespace korvane {
 
+// The quote's heading as the customer reads it: its title, the company,
+// customer and job blocks and the facts (quote number, date, valid-until
+// date, prepared by). `today` is the date when the bill names none. The
+// workbook's quote sheet is headed with the same texts.
+void SetQuoteHeading(TQuoteDocument &document, const TJobInfo &info, const std::string &today);
+
 class TCustomerQuote : public TQuoteWriter {
 public:
   // `today` is the quote's date when the bill names none, YYYY-MM-DD;

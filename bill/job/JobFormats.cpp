@@ -8,6 +8,7 @@
 #include "bill/job/JobHtmlWriter.h"
 #include "bill/job/JobJsonWriter.h"
 #include "bill/job/JobTextWriter.h"
+#include "bill/job/JobXlsxWriter.h"
 #include "bill/job/QuoteBuilder.h"
 
 namespace korvane {
@@ -22,6 +23,10 @@ std::unique_ptr<TJobWriter> Make(std::string &out, const TJobOutputOptions &) {
 template <typename Quote>
 std::unique_ptr<TJobWriter> MakeHtml(std::string &out, const TJobOutputOptions &options) {
   return std::make_unique<TJobHtmlWriter>(out, std::make_unique<Quote>(options.Today));
+}
+
+std::unique_ptr<TJobWriter> MakeXlsx(std::string &out, const TJobOutputOptions &options) {
+  return std::make_unique<TJobXlsxWriter>(out, options.Today);
 }
 
 const std::array kFormats{
@@ -62,6 +67,13 @@ line numbers, gauges or weights))",
 an HTML page with the bill's line numbers, the cost file,
 sections and subtotals, sheet per gauge and insulation)",
                MakeHtml<TQuoteBuilder>},
+    TJobFormat{"xlsx", "xlsx", "Priced Job as XLSX Workbook", false, "the workbook",
+               R"(with --bill: also write the priced job to FILE as a
+spreadsheet workbook: the sheet Quote (the company, the
+job and one row per line, with formulas for the amounts,
+subtotals, discount, VAT and total), Sheet per gauge,
+Insulation and Not priced)",
+               MakeXlsx},
 };
 
 } // namespace

@@ -128,8 +128,7 @@ bool TQuoteBuilder::End(const TJobTotals &t, std::string &) {
     TQuoteTable left{"Not in this quote", true, false, {{"Line", true}, {"Why", false}}, {}};
     for (const auto *notes : {&t.NotPriced, &t.Errors})
       for (const TBillNote &n : *notes)
-        left.Rows.push_back({{Number(Formatted("%d", {Int(n.Line)})),
-                              Plain(n.Keyword.empty() ? n.Reason : n.Keyword + ": " + n.Reason)}});
+        left.Rows.push_back({{Number(Formatted("%d", {Int(n.Line)})), Plain(NoteText(n))}});
     document_.Tables.push_back(std::move(left));
   }
   document_.Footer = Formatted("%d lines priced. Prices exclude anything not listed.",

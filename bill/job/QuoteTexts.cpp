@@ -76,6 +76,10 @@ std::string IncludedWords(const TPricedLine &line) {
   return words;
 }
 
+std::string NoteText(const TBillNote &note) {
+  return note.Keyword.empty() ? note.Reason : note.Keyword + ": " + note.Reason;
+}
+
 TQuoteRow MoneyRow(std::string label, int span, TCents cents, const TCurrencyFormat &currency,
                    bool total) {
   return {{{std::move(label), {}, false, span}, MoneyCell(cents, currency)}, total, false};

@@ -19,6 +19,10 @@ std::string QuoteItemName(const TBillItem &item);
 // when chosen.
 std::string IncludedWords(const TPricedLine &line);
 
+// Why a line is left out of the quote: "Shoe: the calculator has no costing
+// for shoes" for a line not priced, the reason alone for a bad one.
+std::string NoteText(const TBillNote &note);
+
 // A table's subtotal row: `label` over the first `span` columns, then the
 // amount.
 TQuoteRow MoneyRow(std::string label, int span, TCents cents, const TCurrencyFormat &currency,

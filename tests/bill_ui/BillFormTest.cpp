@@ -423,6 +423,12 @@ TEST_F(BillFormTest, LeftOutLinesAreToldBeforeTheQuoteAndNoPrinterOffersAPdf) {
   form->ExportClick(*FindJobFormat("html"));
   EXPECT_TRUE(QFileInfo::exists(File("quote.html")));
   EXPECT_TRUE(form->statusBar()->currentMessage().endsWith(File("quote.html")));
+  // The workbook is written byte for byte: a zip file whose directory ends it.
+  world.dialogs->answer = File("job.xlsx");
+  form->ExportClick(*FindJobFormat("xlsx"));
+  const QByteArray book = ReadAll(File("job.xlsx"));
+  EXPECT_TRUE(book.startsWith("PK\x03\x04"));
+  EXPECT_EQ(book.lastIndexOf("PK\x05\x06"), book.size() - 22);
 
   world.said.clear();
   TBillServices services = world.Services(File("korvane.conf"));

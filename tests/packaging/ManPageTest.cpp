@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/CommandOutput.h"
 
 namespace korvane {
 namespace {
@@ -56,15 +57,7 @@ std::string PageText(const std::string &source) {
 }
 
 std::string HelpText(const std::string &program) {
-  const std::string command = "'" KORVANE_STAGE_DIR "/Korvane/" + program + "' --help";
-  std::string text;
-  if (std::FILE *pipe = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      text.append(buffer, n);
-    EXPECT_EQ(::pclose(pipe), 0) << command;
-  }
-  return text;
+  return test::CommandOutput("'" KORVANE_STAGE_DIR "/Korvane/" + program + "' --help");
 }
 
 bool Contains(const std::vector<std::string> &haystack, const std::vector<std::string> &needle) {
