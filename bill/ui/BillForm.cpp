@@ -111,7 +111,7 @@ void TBillForm::BuildWindow() {
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
   table_->horizontalHeader()->setStretchLastSection(true);
   // Widths from the longest usual text: measuring 100,000 rows would stall.
-  constexpr std::array<int, kJobColumnCount> kWidthChars = {5, 17, 24, 7, 11, 12, 6, 9, 10};
+  constexpr std::array<int, kJobColumnCount> kWidthChars = {4, 15, 18, 5, 11, 12, 6, 9, 10};
   const int charWidth = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
   for (int c = 0; c < kJobColumnCount; ++c)
     table_->setColumnWidth(c, (kWidthChars[static_cast<std::size_t>(c)] + 2) * charWidth);

@@ -180,7 +180,10 @@ QString TBillForm::AskExportPath(const TJobFormat &format) {
   const QString title = QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size()));
   const QString suffix =
       QString::fromUtf8(format.Extension.data(), qsizetype(format.Extension.size()));
-  const QString proposed = BillDir() + QFileInfo(BillName()).completeBaseName() + '.' + suffix;
+  // A new bill's export goes where the user's files are, never into the
+  // folder the program happened to start in.
+  const QString folder = path_.isEmpty() ? QDir::homePath() + '/' : BillDir();
+  const QString proposed = folder + QFileInfo(BillName()).completeBaseName() + '.' + suffix;
   return DialogsOr(services_.Dialogs)
       .SaveFileName(this, {tr("Export %1").arg(title),
                            QStringLiteral("%1 (*.%2)").arg(title, suffix), suffix, proposed});

@@ -16,13 +16,15 @@ constexpr std::string_view kAddress = "Customer address";
 // What a field takes, shown while it is empty.
 QString Example(std::string_view field) {
   if (field == "Date")
-    return QStringLiteral("YYYY-MM-DD");
+    return QStringLiteral("YYYY-MM-DD; empty: the day the quote is made");
   if (field == "Valid for")
-    return QStringLiteral("30 days");
-  if (field == "Discount" || field == "VAT")
-    return QStringLiteral("15%");
+    return QStringLiteral("such as 30 days; empty: the company's");
+  if (field == "Discount")
+    return QStringLiteral("such as 5%");
+  if (field == "VAT")
+    return QStringLiteral("such as 15%; empty: the company's");
   if (field == "Reference")
-    return QStringLiteral("Drawings M-201 rev C");
+    return QStringLiteral("the drawings, such as M-201 rev C");
   return {};
 }
 

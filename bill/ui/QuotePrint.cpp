@@ -81,10 +81,21 @@ private:
     return QFontMetrics(font, painter_.device()).height() * 6 / 5;
   }
 
+  // Lines break between words; only a word wider than the whole box is
+  // broken inside, so that nothing is ever cut off.
+  int WrapFlags(const QFont &font, int width, const QString &text) const {
+    const QFontMetrics metrics(font, painter_.device());
+    for (const QStringView word : QStringView(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      if (metrics.horizontalAdvance(word.toString()) > width)
+        return kWrap;
+    return Qt::TextWordWrap;
+  }
+
   // The height `text` takes wrapped in `width`, at least one line.
   int WrappedHeight(const QFont &font, int width, const QString &text) const {
     const QRect box = QFontMetrics(font, painter_.device())
-                          .boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20), kWrap, text);
+                          .boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20),
+                                        WrapFlags(font, width, text), text);
     return std::max(box.height(), QFontMetrics(font, painter_.device()).height()) +
            LineHeight(font) - QFontMetrics(font, painter_.device()).height();
   }
@@ -121,7 +132,8 @@ private:
     if (!drawing())
       return;
     painter_.setFont(font);
-    painter_.drawText(box, static_cast<int>(align | Qt::AlignTop) | kWrap, text);
+    painter_.drawText(
+        box, static_cast<int>(align | Qt::AlignTop) | WrapFlags(font, box.width(), text), text);
   }
 
   // A paragraph of its own across the page.
