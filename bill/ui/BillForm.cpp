@@ -223,9 +223,11 @@ void TBillForm::BuildMenus() {
                   &TBillForm::SwitchPane);
   bill->addAction(tr("&Next Results Page"), QKeySequence(Qt::CTRL | Qt::Key_Tab), this,
                   [this] { NextResultPage(1); });
-  bill->addAction(tr("P&revious Results Page"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this,
-                  [this] { NextResultPage(-1); });
+  QAction *previous =
+      bill->addAction(tr("P&revious Results Page"), this, [this] { NextResultPage(-1); });
+  // Shift+Tab arrives as Backtab; the menu names the keys as they are pressed.
+  previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
   BuildHelpMenu();
 }
 
