@@ -6,9 +6,12 @@ set -euo pipefail
 # fonts-liberation: Arial's metrics, which the printed price list is laid out for;
 # appstream checks the package's metainfo, dpkg-dev and file let CPack find
 # the package's dependencies.
+# libzip-dev and libexpat1-dev read a take-off's XLSX (a zip of XML);
+# libxlsxwriter-dev writes the take-off template's XLSX at build time.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev clang-format fonts-liberation
-  appstream dpkg-dev file libxcb1-dev poppler-utils)
+  appstream dpkg-dev file libxcb1-dev poppler-utils
+  libzip-dev libexpat1-dev libxlsxwriter-dev)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do

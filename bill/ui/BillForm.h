@@ -91,6 +91,7 @@ public:
 
   void NewClick();
   void OpenClick();
+  void ImportTakeoffClick();
   void Reprice();
   void CostsClick();
   void PasteItem();
