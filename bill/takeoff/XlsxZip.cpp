@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 namespace korvane {
 
 namespace {
@@ -69,6 +71,13 @@ bool TXlsxZip::Read(std::string_view name, std::size_t cap, std::string &out,
     return false;
   }
   constexpr std::size_t kBlock = 64u << 10;
+  // The size the zip claims, trusted only as far as the cap: an honest part
+  // is read into one allocation, a lying one grows as it comes.
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(zip_.get(), static_cast<zip_uint64_t>(index), 0, &stat) == 0 &&
+      (stat.valid & ZIP_STAT_SIZE) != 0)
+    out.reserve(static_cast<std::size_t>(std::min<zip_uint64_t>(stat.size, cap)) + kBlock);
   bool ok = true;
   while (true) {
     if (out.size() > cap) {
