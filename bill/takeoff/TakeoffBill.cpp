@@ -34,7 +34,10 @@ std::string OneLine(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "'" + OneLine(text) + "'";
+  std::string quoted = "'";
+  quoted += OneLine(text);
+  quoted += '\'';
+  return quoted;
 }
 
 // The shortest plain decimal that reads back as `x`, as a person types it.
