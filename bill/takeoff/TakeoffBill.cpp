@@ -159,6 +159,14 @@ void TTakeoffBill::Header(int sheetRow, std::span<const TTakeoffCell> cells) {
     notes_.push_back({sheetRow, {}, "columns not read: " + unread, 0, false});
     Line("; columns of the take-off not read: " + unread);
   }
+  for (int type = 0; type < kTypeCount; ++type) {
+    const auto t = static_cast<std::size_t>(type);
+    for (int prop = 0; prop < DuctTypes[t].PropCount(); ++prop) {
+      const auto p = static_cast<std::size_t>(prop);
+      keys_[t][p] = TakeoffNameKey(DuctTypes[t].Props[p]);
+      slots_[t][p] = PropertyColumn(keys_[t][p]);
+    }
+  }
   TCatalogue catalogue;
   BuildCatalogue(catalogue);
   rows_ = std::make_unique<TItemRowSet>(catalogue, sink_);
@@ -292,10 +300,10 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
   bool vanes = form->Vanes;
   bool plate = form->Plate;
   for (int prop = 0; prop < rec.PropCount(); ++prop) {
-    const std::string key = TakeoffNameKey(rec.Props[static_cast<std::size_t>(prop)]);
+    const std::string &key = keys_[static_cast<std::size_t>(type)][static_cast<std::size_t>(prop)];
     if (IsTakeoffSizeKey(key))
       continue;
-    const int slot = PropertyColumn(key);
+    const int slot = slots_[static_cast<std::size_t>(type)][static_cast<std::size_t>(prop)];
     if (text(slot).empty())
       continue; // the bill's default
     if (!enter(prop, slot))
@@ -340,7 +348,7 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
     case TBillSlot::Row:
     case TBillSlot::Radius: {
       const std::string_view propName = rec.Props[static_cast<std::size_t>(prop)];
-      const int slot = PropertyColumn(propName);
+      const int slot = slots_[static_cast<std::size_t>(type)][static_cast<std::size_t>(prop)];
       if (text(slot).empty())
         return Bad(sheetRow, slot < 0 ? std::string(propName) : name(slot),
                    "missing: " + std::string(rec.Key) + " takes " +

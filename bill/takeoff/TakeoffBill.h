@@ -14,6 +14,7 @@
 // type, a size missing or out of its row's range, a choice the bill language
 // cannot carry) is never dropped: it becomes a comment line saying why, and
 // a note with the sheet's row and column.
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <span>
@@ -21,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/Catalogue.h"
 #include "base/MessageSink.h"
 #include "bill/takeoff/TakeoffColumns.h"
 #include "bill/takeoff/TakeoffTable.h"
@@ -79,6 +81,9 @@ private:
   int lines_ = 0; // lines written so far
   std::vector<TColumn> columns_;
   std::vector<int> slotOfCol_; // a sheet column -> index in columns_, or -1
+  // Per item type and property: its key as compared, and its column.
+  std::array<std::array<std::string, kMaxProps>, kTypeCount> keys_;
+  std::array<std::array<int, kMaxProps>, kTypeCount> slots_{};
   std::vector<TTakeoffNote> notes_;
   std::size_t items_ = 0;
   std::string section_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "app/Catalogue.h"
 #include "base/AsciiText.h"
@@ -33,12 +34,24 @@ constexpr std::string_view kMountingPlate = "mountingplate";
 constexpr std::array<std::string_view, 6> kChoiceKeys{"vanes", "reinforcing", "plate",
                                                       "gauge", "flange",      "insulation"};
 
+// The catalogue's property keys as compared, made once: every cell of
+// every row above the header is looked up here.
+const std::vector<std::string> &PropertyKeys() {
+  static const std::vector<std::string> keys = [] {
+    std::vector<std::string> all;
+    for (const TDuctTypeRec &type : DuctTypes)
+      for (const std::string_view prop : type.Props)
+        if (std::string key = TakeoffNameKey(prop);
+            !key.empty() && std::find(all.begin(), all.end(), key) == all.end())
+          all.push_back(std::move(key));
+    return all;
+  }();
+  return keys;
+}
+
 bool IsPropertyKey(std::string_view key) {
-  for (const TDuctTypeRec &type : DuctTypes)
-    for (const std::string_view prop : type.Props)
-      if (!prop.empty() && TakeoffNameKey(prop) == key)
-        return true;
-  return false;
+  const std::vector<std::string> &keys = PropertyKeys();
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 } // namespace

@@ -12,6 +12,10 @@ namespace korvane {
 namespace {
 
 constexpr std::size_t kMaxMerges = 10000;
+// The most cells merged ranges fill, all ranges together; a range past it
+// keeps its value in its top-left cell only. A range over the whole sheet
+// would otherwise put thousands of cells in each of a million rows.
+constexpr long long kMaxMergedCells = 1 << 22;
 
 struct TMerge {
   int Row1, Col1, Row2, Col2;
@@ -20,6 +24,7 @@ struct TMerge {
 
 struct TMergeReader : TXmlHandler {
   std::vector<TMerge> merges;
+  long long budget = kMaxMergedCells;
   void Start(std::string_view name, std::span<const TXmlAttribute> a) override {
     if (name != "mergeCell")
       return;
@@ -31,10 +36,14 @@ struct TMergeReader : TXmlHandler {
         !ReadCellReference(ref.substr(colon + 1), m.Col2, m.Row2) || m.Row2 < m.Row1 ||
         m.Col2 < m.Col1)
       return; // a range that does not read merges nothing
-    if (merges.size() == kMaxMerges)
+    const long long area =
+        static_cast<long long>(m.Row2 - m.Row1 + 1) * static_cast<long long>(m.Col2 - m.Col1 + 1);
+    if (merges.size() == kMaxMerges) {
       Failure = "more than " + std::to_string(kMaxMerges) + " merged ranges";
-    else
+    } else if (area <= budget) {
+      budget -= area;
       merges.push_back(std::move(m));
+    }
   }
   void End(std::string_view) override {}
   void Text(std::string_view) override {}
@@ -193,10 +202,14 @@ private:
     std::erase_if(active_, [this](const TMerge *m) { return m->Row2 < row_; });
     if (active_.empty())
       return;
+    const std::size_t ownCells = cells_.size();
     for (const TMerge *m : active_) {
       for (int c = m->Col1; c <= m->Col2; ++c) {
-        const bool filled = std::any_of(cells_.begin(), cells_.end(),
-                                        [c](const TTakeoffCell &cell) { return cell.Col == c; });
+        // The row's own cells come first, in column order.
+        const auto own = cells_.begin() + static_cast<std::ptrdiff_t>(ownCells);
+        const bool filled = std::binary_search(
+            cells_.begin(), own, TTakeoffCell{c, {}},
+            [](const TTakeoffCell &a, const TTakeoffCell &b) { return a.Col < b.Col; });
         if (!filled) {
           cells_.push_back({c, {}});
           texts_.push_back(m->Value);
