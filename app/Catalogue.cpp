@@ -169,4 +169,18 @@ int FindPropKey(int type, std::string_view key) {
   return -1;
 }
 
+const std::vector<std::string_view> &CatalogueProps() {
+  static const std::vector<std::string_view> props = [] {
+    std::vector<std::string_view> all;
+    for (const TDuctTypeRec &rec : DuctTypes)
+      for (const std::string_view key : rec.Props)
+        if (!key.empty() && std::none_of(all.begin(), all.end(), [key](std::string_view known) {
+              return EqualsNoCase(known, key);
+            }))
+          all.push_back(key);
+    return all;
+  }();
+  return props;
+}
+
 } // namespace korvane

@@ -74,4 +74,10 @@ int FindDuctType(std::string_view keyOrName);
 // -1 when the type has no such key.
 int FindPropKey(int type, std::string_view key);
 
+// Every property key of the types once (case ignored), in type order: Width,
+// Height, Length, Gauge, Flange, Insulation, Angle, Vanes, Width1, Width2,
+// Diameter, Height1, Height2, Reinforcing, Plate, Radius. The columns of the
+// tables that hold items of any type.
+const std::vector<std::string_view> &CatalogueProps();
+
 } // namespace korvane

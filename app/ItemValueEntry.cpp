@@ -119,4 +119,11 @@ bool EnterItemValue(TEntryRows &rows, int row, std::string_view key, std::string
   return true;
 }
 
+Variant ShownItemValue(const TEntryRows &rows, int row) {
+  const Variant value = rows.GetData(1, row);
+  if (const auto *choices = dynamic_cast<const TEnumField *>(rows.Field(row)))
+    return Variant(choices->Items().at(static_cast<std::size_t>(value.toInt())));
+  return Variant(value.toDouble());
+}
+
 } // namespace korvane

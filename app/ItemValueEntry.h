@@ -22,4 +22,8 @@ bool WithinRangeTolerance(double x, double lo, double hi);
 bool EnterItemValue(TEntryRows &rows, int row, std::string_view key, std::string_view text,
                     std::string &error);
 
+// The value of data row `row` as the grid shows it: a choice row's item as
+// its text ("1.5 Dia", "25mm DuctWrap"), any other row's number.
+Variant ShownItemValue(const TEntryRows &rows, int row);
+
 } // namespace korvane

@@ -17,18 +17,7 @@ struct TCsvLayout {
   std::vector<std::string_view> keys;
   std::array<std::vector<int>, kTypeCount> rowOf; // 0: the type has no such key
 
-  TCsvLayout() {
-    for (const TDuctTypeRec &rec : DuctTypes) {
-      for (std::string_view key : rec.Props) {
-        if (key.empty())
-          break;
-        bool known = false;
-        for (std::string_view k : keys)
-          known = known || EqualsNoCase(k, key);
-        if (!known)
-          keys.push_back(key);
-      }
-    }
+  TCsvLayout() : keys(CatalogueProps()) {
     for (int t = 0; t < kTypeCount; ++t)
       for (std::string_view key : keys)
         rowOf[static_cast<std::size_t>(t)].push_back(FindPropKey(t, key) + 1);

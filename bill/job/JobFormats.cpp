@@ -71,8 +71,10 @@ sections and subtotals, sheet per gauge and insulation)",
                R"(with --bill: also write the priced job to FILE as a
 spreadsheet workbook: the sheet Quote (the company, the
 job and one row per line, with formulas for the amounts,
-subtotals, discount, VAT and total), Sheet per gauge,
-Insulation and Not priced)",
+subtotals, discount, VAT and total), Take-off (the
+priced lines as a take-off: --takeoff reads it back to
+the same prices), Sheet per gauge, Insulation and Not
+priced)",
                MakeXlsx},
 };
 

@@ -93,6 +93,8 @@ void TJobXlsxWriter::Begin(const TJobInfo &info) {
                b.AddFormat(false, "#,##0.00"), b.AddFormat(true, "#,##0.00"),
                b.AddFormat(false, "#,##0.0"), b.AddFormat(true, "#,##0.0")});
   quote_ = &b.AddSheet("Quote");
+  takeoffSheet_ = &b.AddSheet("Take-off");
+  takeoff_ = std::make_unique<TJobTakeoffSheet>();
   WriteHeading(info);
 }
 
@@ -157,6 +159,7 @@ void TJobXlsxWriter::Line(const TPricedLine &line) {
             Money(line.Amount), formats_->Money, MoneyText(line.Amount, currency_));
   sectionCents_ += line.Amount;
   q.NextRow();
+  takeoff_->Add(line);
 }
 
 void TJobXlsxWriter::EndSection() {
@@ -272,11 +275,13 @@ bool TJobXlsxWriter::End(const TJobTotals &totals, std::string &error) {
     if (inSection_)
       EndSection();
     WriteMoney(totals.Money);
+    takeoff_->Write(*book_, *takeoffSheet_, formats_->Bold);
     WriteSheets(totals);
   }
   const bool written = book_->Close(out_, error);
   book_.reset();
   quote_ = nullptr;
+  takeoff_.reset();
   return written;
 }
 

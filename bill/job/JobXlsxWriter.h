@@ -5,13 +5,16 @@
 // with its section subtotals, the Subtotal, Discount, VAT and Total. Every
 // Amount and total is a formula over the cells above it (with the printed
 // figure stored as its value), so a changed Number, Each or percentage
-// carries through to the Total. "Sheet per gauge", "Insulation" and "Not
-// priced" follow. Rows go to the workbook as the job is priced, so a job of
-// any length takes little memory.
+// carries through to the Total. "Take-off" follows, the priced lines as a
+// take-off that imports back to the same figures (bill/job/JobTakeoffSheet.h),
+// then "Sheet per gauge", "Insulation" and "Not priced". The quote's rows go
+// to the workbook as the job is priced; the take-off keeps a few dozen bytes
+// a line until the end, so a job of any length takes little memory.
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bill/job/JobTakeoffSheet.h"
 #include "bill/job/JobWriter.h"
 #include "bill/job/XlsxBook.h"
 
@@ -43,6 +46,8 @@ private:
   std::unique_ptr<TXlsxBook> book_;
   std::unique_ptr<TFormats> formats_;
   TXlsxSheet *quote_ = nullptr; // null when the book could not be made
+  TXlsxSheet *takeoffSheet_ = nullptr;
+  std::unique_ptr<TJobTakeoffSheet> takeoff_;
   unsigned firstLineRow_ = 0;
   // The section being written: its "#" line, heading, first row and the
   // sum of its printed Amounts.

@@ -291,9 +291,8 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
     if (!EnterItemValue(rows, r, rec.Props[static_cast<std::size_t>(prop)], text(slot), why))
       return false;
     used[static_cast<std::size_t>(slot)] = true;
-    const auto *choices = dynamic_cast<const TEnumField *>(rows.Field(r));
-    value = choices ? choices->Items().at(static_cast<std::size_t>(rows.GetData(1, r).toInt()))
-                    : PlainNumber(rows.GetData(1, r).toDouble());
+    const Variant shown = ShownItemValue(rows, r);
+    value = shown.isText() ? shown.text() : PlainNumber(shown.asDouble());
     return true;
   };
 

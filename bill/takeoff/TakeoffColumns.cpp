@@ -39,11 +39,8 @@ constexpr std::array<std::string_view, 6> kChoiceKeys{"vanes", "reinforcing", "p
 const std::vector<std::string> &PropertyKeys() {
   static const std::vector<std::string> keys = [] {
     std::vector<std::string> all;
-    for (const TDuctTypeRec &type : DuctTypes)
-      for (const std::string_view prop : type.Props)
-        if (std::string key = TakeoffNameKey(prop);
-            !key.empty() && std::find(all.begin(), all.end(), key) == all.end())
-          all.push_back(std::move(key));
+    for (const std::string_view prop : CatalogueProps())
+      all.push_back(TakeoffNameKey(prop));
     return all;
   }();
   return keys;

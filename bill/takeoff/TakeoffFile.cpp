@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/AsciiText.h"
+#include "bill/takeoff/TakeoffColumns.h"
 #include "bill/takeoff/TakeoffCsv.h"
 #include "bill/takeoff/XlsxParts.h"
 #include "bill/takeoff/XlsxSheet.h"
@@ -45,6 +46,24 @@ bool ReadCsv(int fd, std::string_view head, TTakeoffBill &bill, std::string &err
       return false;
   }
 }
+
+// The most the sheets searched for a take-off's header unpack in all.
+constexpr std::size_t kMaxSearchBytes = 4 * kTakeoffMaxPartBytes;
+
+// Hands the rows on, noting whether one was a take-off's header.
+class THeaderWatch : public TTakeoffRowSink {
+public:
+  explicit THeaderWatch(TTakeoffRowSink &sink) : sink_(sink) {}
+  void Row(int sheetRow, std::span<const TTakeoffCell> cells) override {
+    seen_ = seen_ || IsTakeoffHeader(cells);
+    sink_.Row(sheetRow, cells);
+  }
+  bool Seen() const { return seen_; }
+
+private:
+  TTakeoffRowSink &sink_;
+  bool seen_ = false;
+};
 
 bool ReadXlsxInto(const TXlsxZip &zip, std::string_view sheet, TTakeoffBill &bill,
                   std::string &error) {
@@ -85,12 +104,23 @@ bool ReadTakeoffXlsx(const TXlsxZip &zip, std::string_view sheet, TTakeoffRowSin
     if (!zip.Read(stringsPart, kTakeoffMaxPartBytes, xml, error) || !strings.Read(xml, error))
       return false;
   }
+  // Unnamed, the sheet is the first with a take-off's header, so that a
+  // workbook whose take-off follows a cover or a quote (as Korvane's own
+  // does) reads as it is; the sheets before it hold no header row, and a
+  // take-off's reader skips rows above the header.
+  THeaderWatch watch(sink);
   std::string xml;
-  if (!zip.Read(chosen->Part, kTakeoffMaxPartBytes, xml, error))
-    return false;
-  if (!ReadXlsxSheet(xml, strings, sink, error)) {
-    error = "sheet '" + chosen->Name + "': " + error;
-    return false;
+  std::size_t searched = 0;
+  for (const TXlsxSheetRef *s = chosen; s != sheets.data() + sheets.size(); ++s) {
+    if (!zip.Read(s->Part, kTakeoffMaxPartBytes, xml, error))
+      return false;
+    if (!ReadXlsxSheet(xml, strings, watch, error)) {
+      error = "sheet '" + s->Name + "': " + error;
+      return false;
+    }
+    searched += xml.size();
+    if (!sheet.empty() || watch.Seen() || searched > kMaxSearchBytes)
+      break;
   }
   return true;
 }

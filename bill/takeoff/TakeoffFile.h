@@ -12,8 +12,9 @@
 
 namespace korvane {
 
-// The rows of an XLSX's sheet `sheet` (its first when empty) to `sink`.
-// `what` names the file in errors.
+// The rows of an XLSX's sheet `sheet` to `sink`; when `sheet` is empty, of
+// its sheets in order up to the first that holds a take-off's header row
+// (IsTakeoffHeader), all of them when none does.
 bool ReadTakeoffXlsx(const TXlsxZip &zip, std::string_view sheet, TTakeoffRowSink &sink,
                      std::string &error);
 

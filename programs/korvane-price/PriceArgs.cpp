@@ -93,8 +93,9 @@ constexpr std::string_view kUsageOptions = R"(  --erection        include erecti
                     Comment; others are named on standard error and left
                     out. A row that cannot be priced is an error of the
                     job naming its row and column.
-  --sheet NAME      with --takeoff: the XLSX's sheet to read (default: its
-                    first)
+  --sheet NAME      with --takeoff: the XLSX's sheet to read (default: the
+                    first with a take-off's header row, so a workbook of
+                    --xlsx reads as it is)
   --bill-out FILE   with --takeoff: also write the bill it becomes
 )";
 

@@ -88,9 +88,10 @@ TEST(JobXlsx, QuoteSheetFiguresAreFormulasWithThePrintedValues) {
   TempFolder dir;
   PutFile(dir.File("job.xlsx"), book);
   const std::string names = Unzipped(dir.File("job.xlsx"), "xl/workbook.xml");
-  EXPECT_TRUE(std::regex_search(names, std::regex("<sheet name=\"Quote\".*<sheet name=\"Sheet per "
-                                                  "gauge\".*<sheet name=\"Insulation\".*<sheet "
-                                                  "name=\"Not priced\"")))
+  EXPECT_TRUE(std::regex_search(
+      names, std::regex("<sheet name=\"Quote\".*<sheet name=\"Take-off\".*<sheet name=\"Sheet per "
+                        "gauge\".*<sheet name=\"Insulation\".*<sheet "
+                        "name=\"Not priced\"")))
       << names;
   const std::string quote = Unzipped(dir.File("job.xlsx"), "xl/worksheets/sheet1.xml");
   for (const char *text : {"Quote Q-0142", "Okafor Sheet Metal", "Harbour Road Properties",
@@ -133,10 +134,10 @@ TEST(JobXlsx, QuoteSheetFiguresAreFormulasWithThePrintedValues) {
 
   EXPECT_NE(Unzipped(dir.File("job.xlsx"), "xl/styles.xml").find("&quot;R&quot;#,##0.00"),
             std::string::npos);
-  const std::string gauges = Unzipped(dir.File("job.xlsx"), "xl/worksheets/sheet2.xml");
+  const std::string gauges = Unzipped(dir.File("job.xlsx"), "xl/worksheets/sheet3.xml");
   ExpectMoney(CellAt(gauges, "B" + std::to_string(t.Sheets.size() + 2)),
               "SUM(B2:B" + std::to_string(t.Sheets.size() + 1) + ")", CentsOf(t.Area));
-  EXPECT_NE(Unzipped(dir.File("job.xlsx"), "xl/worksheets/sheet4.xml")
+  EXPECT_NE(Unzipped(dir.File("job.xlsx"), "xl/worksheets/sheet5.xml")
                 .find("Shoe: the calculator has no costing for shoes"),
             std::string::npos);
 }
