@@ -113,6 +113,10 @@ void TJobPricer::NotPriced(int line, int code, std::string_view reason) {
   totals_.NotPriced.push_back({line, std::string(BillCanonicalName(code)), std::string(reason)});
 }
 
+void TJobPricer::NotPricedNote(int line, std::string_view keyword, std::string_view reason) {
+  totals_.NotPriced.push_back({line, std::string(keyword), std::string(reason)});
+}
+
 void TJobPricer::Error(int line, std::string_view reason) {
   totals_.Errors.push_back({line, {}, std::string(reason)});
 }

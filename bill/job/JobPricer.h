@@ -38,6 +38,10 @@ public:
   void Item(const TBillItem &item) override;
   void NotPriced(int line, int code, std::string_view reason) override;
   void Error(int line, std::string_view reason) override;
+  // Something a bill was made from (an element of a building model) that is
+  // not priced: `line` is the comment line that stands for it, `keyword`
+  // what it is.
+  void NotPricedNote(int line, std::string_view keyword, std::string_view reason);
   void Section(int line, std::string_view title) override;
   void Details(const TJobDetails &details) override { details_ = details; }
 
