@@ -180,6 +180,13 @@ std::string_view FlangeItemText(int flange) {
   return kFlangeItems.at(static_cast<std::size_t>(flange));
 }
 
+std::string_view FlangeWord(int flange) {
+  for (const TFlangeWord &w : kFlangeWords)
+    if (w.item == flange)
+      return w.upper;
+  return {};
+}
+
 std::string_view InsulationItemText(TInsulationKind kind, std::optional<int> thickness) {
   if (kind == ikNone)
     return "None";

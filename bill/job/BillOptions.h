@@ -46,6 +46,9 @@ bool ReadNumberOff(std::string_view text, long &out);
 // The Gauge, Flange and Insulation row items an option set stands for.
 std::string_view GaugeItemText(int gauge);
 std::string_view FlangeItemText(int flange);
+// The flange kind word an option list gives the Flange row's item with,
+// upper case ("MEZZ35"); empty for an item there is none.
+std::string_view FlangeWord(int flange);
 // Empty when the kind needs a thickness the options do not give.
 std::string_view InsulationItemText(TInsulationKind kind, std::optional<int> thickness);
 

@@ -57,6 +57,17 @@ bool NamesField(std::string_view name, std::string_view field) {
   return i == field.size();
 }
 
+// A value without the blanks and stray carriage returns around it: what is
+// read back is what was written.
+std::string_view TrimValue(std::string_view text) {
+  const auto edge = [](char c) { return IsBlank(c) || c == '\r'; };
+  while (!text.empty() && edge(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && edge(text.back()))
+    text.remove_suffix(1);
+  return text;
+}
+
 bool ReadWhole(std::string_view text, int &out, int most) {
   if (text.empty() || text.size() > 6)
     return false;
@@ -188,7 +199,7 @@ std::optional<TDetailText> SplitJobDetailLine(std::string_view line) {
   const std::string_view name = TrimBlanks(line.substr(0, colon));
   for (const TFieldName &f : kFields)
     if (NamesField(name, f.Name))
-      return TDetailText{f.Name, std::string(TrimBlanks(line.substr(colon + 1)))};
+      return TDetailText{f.Name, std::string(TrimValue(line.substr(colon + 1)))};
   return std::nullopt;
 }
 

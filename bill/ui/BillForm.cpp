@@ -161,13 +161,14 @@ void TBillForm::BuildMenus() {
   file->addAction(tr("&New"), QKeySequence::New, this, &TBillForm::NewClick);
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &TBillForm::OpenClick);
   recentMenu_ = file->addMenu(tr("Open &Recent"));
+  file->addAction(tr("&Import Take-off..."), this, &TBillForm::ImportTakeoffClick);
   connect(recentMenu_, &QMenu::aboutToShow, this, &TBillForm::FillRecentMenu);
   file->addAction(tr("&Save"), QKeySequence::Save, this, &TBillForm::Save);
   file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &TBillForm::SaveAs);
   file->addSeparator();
   // One Export command a format, each with a mnemonic of its own: the first
   // free letter of the format's last word.
-  QString taken = QStringLiteral("NORSAPC");
+  QString taken = QStringLiteral("NORISAPC");
   for (const TJobFormat &format : JobFormats()) {
     QString caption =
         tr("Export %1...")
@@ -223,9 +224,11 @@ void TBillForm::BuildMenus() {
                   &TBillForm::SwitchPane);
   bill->addAction(tr("&Next Results Page"), QKeySequence(Qt::CTRL | Qt::Key_Tab), this,
                   [this] { NextResultPage(1); });
-  bill->addAction(tr("P&revious Results Page"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this,
-                  [this] { NextResultPage(-1); });
+  QAction *previous =
+      bill->addAction(tr("P&revious Results Page"), this, [this] { NextResultPage(-1); });
+  // Shift+Tab arrives as Backtab; the menu names the keys as they are pressed.
+  previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
   BuildHelpMenu();
 }
 

@@ -92,6 +92,7 @@ public:
 
   void NewClick();
   void OpenClick();
+  void ImportTakeoffClick();
   void Reprice();
   void CostsClick();
   void PasteItem();

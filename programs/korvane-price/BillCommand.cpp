@@ -42,9 +42,6 @@ bool ReadBill(int fd, TBillJob &bill, TOutputBuffer &out, std::string &error) {
 
 int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &error) {
   const std::string &path = *args.Bill;
-  TCompanyProfile company;
-  if (args.Company && !ReadCompanyProfile(*args.Company, company, error))
-    return 2;
   const bool stdinBill = path == "-";
   int fd = STDIN_FILENO;
   if (!stdinBill) {
@@ -58,7 +55,25 @@ int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &er
   std::string billDir = billPath.parent_path().string();
   if (!billDir.empty())
     billDir += '/';
+  const int status = PriceJob(
+      setup, args, stdinBill ? "standard input" : billPath.filename().string(), billDir,
+      [fd, &path](TBillJob &bill, TOutputBuffer &out, std::string &readError) {
+        if (ReadBill(fd, bill, out, readError))
+          return true;
+        readError = "cannot read bill '" + path + "': " + readError;
+        return false;
+      },
+      error);
+  if (!stdinBill)
+    ::close(fd);
+  return status;
+}
 
+int PriceJob(const TPricerSetup &setup, const TPriceArgs &args, const std::string &billName,
+             const std::string &billDir, const TFeedJob &feed, std::string &error) {
+  TCompanyProfile company;
+  if (args.Company && !ReadCompanyProfile(*args.Company, company, error))
+    return 2;
   // The printed format streams to standard output as the bill is priced;
   // each file is written whole, atomically, once the job is done.
   TOutputBuffer out(STDOUT_FILENO);
@@ -72,18 +87,13 @@ int PriceBill(const TPricerSetup &setup, const TPriceArgs &args, std::string &er
   std::vector<TJobWriter *> writers;
   for (const std::unique_ptr<TJobWriter> &writer : made)
     writers.push_back(writer.get());
-  TBillJob bill(setup, stdinBill ? "standard input" : billPath.filename().string(), billDir,
-                writers);
+  TBillJob bill(setup, billName, billDir, writers);
   bill.Pricer().SetCompany(std::move(company));
   const TJobPricer &job = bill.Pricer();
 
   std::string readError;
-  const bool read = ReadBill(fd, bill, out, readError);
-  if (!stdinBill)
-    ::close(fd);
-  if (!read) {
-    error = job.FatalError().empty() ? "cannot read bill '" + path + "': " + readError
-                                     : job.FatalError();
+  if (!feed(bill, out, readError)) {
+    error = job.FatalError().empty() ? readError : job.FatalError();
     return 2;
   }
   const bool finished = bill.Finish();

@@ -11,6 +11,7 @@ constexpr unsigned kMaxJobs = 64;
 constexpr std::string_view kUsageHead = R"(Usage: korvane-price TYPE [KEY=VALUE ...] [options]
        korvane-price --batch FILE [--csv] [options]
        korvane-price --bill FILE [@PRINTED@] [@FILES@] [options]
+       korvane-price --takeoff FILE [--sheet NAME] [--bill-out FILE] [...]
 
 Prices one duct item with the calculator's own rules and prints its report:
 the Details lines, an empty line, the status-bar text, the rates text and the
@@ -77,6 +78,24 @@ constexpr std::string_view kUsageOptions = R"(  --erection        include erecti
                     Email, Web, TaxNumber, Logo, Currency, ValidityDays,
                     VatPercent, Terms; lines of Address and Terms apart
                     with "|"); a file that does not load is an error
+  --takeoff FILE    price a take-off (a spreadsheet saved as .xlsx or .csv,
+                    comma or semicolon apart) exactly as --bill prices the
+                    bill it becomes, with every --bill option and output.
+                    Its header row (rows above it are skipped) names an
+                    Item or Type column and size columns; a unit in
+                    brackets is ignored, as in Width [mm]. Columns: Item,
+                    Section, Qty (Number, Quantity, No. off), the item's
+                    properties (Width, Height, Length, Angle, Width1,
+                    Height1, Width2, Height2, Diameter, Radius, Vanes,
+                    Plate, Reinforcing, Gauge, Flange, Insulation; choices
+                    as the grid shows them, e.g. "25mm DuctWrap"),
+                    Erection, Brackets (Include, Exclude, Yes, No) and
+                    Comment; others are named on standard error and left
+                    out. A row that cannot be priced is an error of the
+                    job naming its row and column.
+  --sheet NAME      with --takeoff: the XLSX's sheet to read (default: its
+                    first)
+  --bill-out FILE   with --takeoff: also write the bill it becomes
 )";
 
 constexpr std::string_view kUsageTail = R"(  -h, --help        this text
@@ -101,6 +120,8 @@ constexpr TValueOption kValueOptions[] = {
     {"--costs", &TPriceArgs::Costs},        {"--data-dir", &TPriceArgs::DataDir},
     {"--item-file", &TPriceArgs::ItemFile}, {"--batch", &TPriceArgs::Batch},
     {"--bill", &TPriceArgs::Bill},          {"--company", &TPriceArgs::Company},
+    {"--takeoff", &TPriceArgs::Takeoff},    {"--bill-out", &TPriceArgs::BillOut},
+    {"--sheet", &TPriceArgs::Sheet},
 };
 
 struct TFlagOption {
@@ -227,15 +248,25 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
         "--" + std::string(a.Name) + " and --" + std::string(b.Name) + " cannot be used together";
     return false;
   }
-  if (out.Bill && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
-    error = "--bill prices a bill alone: no item, --batch, --item-file or --jobs with it";
+  if (out.Bill && out.Takeoff) {
+    error = "give either --bill or --takeoff, not both";
     return false;
   }
-  if (out.Company && !out.Bill) {
+  if (out.Job() && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
+    error = std::string(out.Bill ? "--bill prices a bill" : "--takeoff prices a take-off") +
+            " alone: no item, --batch, --item-file or --jobs with it";
+    return false;
+  }
+  if ((out.BillOut || out.Sheet) && !out.Takeoff) {
+    error = std::string(out.BillOut ? "--bill-out writes the bill" : "--sheet picks the sheet") +
+            " of a --takeoff";
+    return false;
+  }
+  if (out.Company && !out.Job()) {
     error = "--company names the company of a --bill's quotes";
     return false;
   }
-  if (!out.Files.empty() && !out.Bill) {
+  if (!out.Files.empty() && !out.Job()) {
     const TJobFormat &format = *out.Files.front().Format;
     error = "--" + std::string(format.Name) + " writes " + std::string(format.Document) +
             " of a --bill";
@@ -245,7 +276,7 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
     error = "give either an item or --batch, not both";
     return false;
   }
-  if (!out.Batch && !out.Bill && out.Item.empty()) {
+  if (!out.Batch && !out.Job() && out.Item.empty()) {
     error = "no item type given";
     return false;
   }

@@ -19,6 +19,7 @@
 #include "pricer/PriceWriters.h"
 #include "programs/korvane-price/BillCommand.h"
 #include "programs/korvane-price/PriceArgs.h"
+#include "programs/korvane-price/TakeoffCommand.h"
 
 namespace {
 
@@ -132,8 +133,9 @@ int main(int argc, char **argv) {
   setup.Currency = CurrencyFromEnvironment();
   if (args.Batch)
     return PriceBatch(setup, args);
-  if (args.Bill) {
-    const int status = PriceBill(setup, args, error);
+  if (args.Job()) {
+    const int status =
+        args.Takeoff ? PriceTakeoff(setup, args, error) : PriceBill(setup, args, error);
     return status == 2 ? Fail(error) : status;
   }
   TPricer pricer;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "base/FileIO.h"
-#include "bench/model/GeneratedModel.h"
+#include "bench/bill/GeneratedModel.h"
 #include "bill/job/BillJob.h"
 #include "bill/job/JobTextWriter.h"
 #include "bill/model/ModelFile.h"
