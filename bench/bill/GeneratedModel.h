@@ -73,7 +73,8 @@ inline std::string MakeModel(std::size_t elements) {
   while (n < elements) {
     const std::size_t run = n / 2;
     const int storey = static_cast<int>(n / perStorey);
-    const bool round = (run / 3) % 2 == 1;
+    // Round and rectangular runs change over at transitions only.
+    const bool round = ((run + 2) / 4) % 2 == 1;
     const double w = 300 + 100.0 * static_cast<double>(run % 7);
     const double h = 200 + 100.0 * static_cast<double>(run % 3);
     const double x = 5000.0 * static_cast<double>(run % 1000);
