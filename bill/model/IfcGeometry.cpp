@@ -11,15 +11,19 @@ namespace korvane {
 
 namespace {
 
-// A placement chain or mapped item deeper than this is taken as a loop.
+// A placement chain deeper than this is taken as a loop.
 constexpr int kMaxDepth = 64;
+// A point, direction, placement, profile or solid is a few dozen bytes; one
+// far longer is none, and is not read again and again for every element
+// that names it.
+constexpr std::uint32_t kMaxLeaf = 4096;
 
 std::string_view ArgsOf(const TStepFile &step, std::string_view ref, unsigned type) {
   std::uint64_t id = 0;
   if (!StepRef(ref, id))
     return {};
   const TStepEntity *e = step.Find(id);
-  if (e == nullptr || e->Type != type)
+  if (e == nullptr || e->Type != type || e->Size > kMaxLeaf)
     return {};
   const std::string_view args = step.Args(*e);
   return args.empty() ? std::string_view(" ", 0) : args; // "A()" is there, not absent
@@ -88,36 +92,12 @@ bool Axis2Placement(const TStepFile &step, std::string_view ref, TIfcFrame &fram
   return true;
 }
 
-bool Frame(const TStepFile &step, std::uint64_t placement, TIfcFrame &frame, int depth) {
-  if (depth > kMaxDepth)
-    return false;
-  const TStepEntity *e = step.Find(placement);
-  if (e == nullptr || e->Type != ifcLocalPlacement)
-    return false;
-  const std::string_view args = step.Args(*e);
-  TIfcFrame parent;
-  std::uint64_t parentId = 0;
-  const std::string_view relTo = StepAttribute(args, 0);
-  if (relTo != "$" && (!StepRef(relTo, parentId) || !Frame(step, parentId, parent, depth + 1)))
-    return false;
-  TIfcFrame local;
-  if (!Axis2Placement(step, StepAttribute(args, 1), local))
-    return false;
-  const TVec3 o = Rotate(parent, local.Origin);
-  for (std::size_t i = 0; i < 3; ++i)
-    frame.Origin[i] = parent.Origin[i] + o[i];
-  frame.X = Rotate(parent, local.X);
-  frame.Y = Rotate(parent, local.Y);
-  frame.Z = Rotate(parent, local.Z);
-  return true;
-}
-
 bool Profile(const TStepFile &step, std::string_view ref, TIfcSection &section) {
   std::uint64_t id = 0;
   if (!StepRef(ref, id))
     return false;
   const TStepEntity *e = step.Find(id);
-  if (e == nullptr)
+  if (e == nullptr || e->Size > kMaxLeaf)
     return false;
   const std::string_view args = step.Args(*e);
   if (e->Type == ifcRectangleProfileDef || e->Type == ifcRectangleHollowProfileDef) {
@@ -137,43 +117,6 @@ bool Profile(const TStepFile &step, std::string_view ref, TIfcSection &section) 
   return false;
 }
 
-bool Representation(const TStepFile &step, std::string_view ref, TIfcSection &section,
-                    double &depth, int &budget);
-
-// `budget`: the items one body may visit, so mapped items that map each
-// other cost a bounded time.
-bool Item(const TStepFile &step, std::string_view ref, TIfcSection &section, double &depth,
-          int &budget) {
-  std::uint64_t id = 0;
-  if (--budget < 0 || !StepRef(ref, id))
-    return false;
-  const TStepEntity *e = step.Find(id);
-  if (e == nullptr)
-    return false;
-  const std::string_view args = step.Args(*e);
-  if (e->Type == ifcExtrudedAreaSolid)
-    return Profile(step, StepAttribute(args, 0), section) &&
-           StepReal(StepAttribute(args, 3), depth) && depth > 0;
-  if (e->Type == ifcMappedItem) {
-    const std::string_view map = ArgsOf(step, StepAttribute(args, 0), ifcRepresentationMap);
-    return map.data() != nullptr &&
-           Representation(step, StepAttribute(map, 1), section, depth, budget);
-  }
-  return false;
-}
-
-bool Representation(const TStepFile &step, std::string_view ref, TIfcSection &section,
-                    double &depth, int &budget) {
-  const std::string_view args = ArgsOf(step, ref, ifcShapeRepresentation);
-  std::vector<std::string_view> items;
-  if (args.data() == nullptr || !StepListItems(StepAttribute(args, 3), items))
-    return false;
-  for (const std::string_view item : items)
-    if (Item(step, item, section, depth, budget))
-      return true;
-  return false;
-}
-
 } // namespace
 
 double Dot(const TVec3 &a, const TVec3 &b) {
@@ -185,31 +128,111 @@ double Distance(const TVec3 &a, const TVec3 &b) {
   return std::sqrt(Dot(d, d));
 }
 
-bool IfcWorldFrame(const TStepFile &step, std::uint64_t placement, TIfcFrame &frame) {
-  frame = TIfcFrame{};
-  return Frame(step, placement, frame, 0);
+bool TIfcShapes::WorldFrame(std::uint64_t placement, TIfcFrame &frame) {
+  const std::optional<TIfcFrame> &found = Frame(placement, 0);
+  if (found)
+    frame = *found;
+  return found.has_value();
 }
 
-bool IfcExtrudedSection(const TStepFile &step, std::uint64_t shape, TIfcSection &section,
-                        double &depth) {
-  const TStepEntity *e = step.Find(shape);
-  if (e == nullptr || e->Type != ifcProductDefinitionShape)
+const std::optional<TIfcFrame> &TIfcShapes::Frame(std::uint64_t placement, int depth) {
+  static const std::optional<TIfcFrame> kNone;
+  if (const auto it = frames_.find(placement); it != frames_.end())
+    return it->second; // worked out, or being worked out: a loop
+  if (depth > kMaxDepth)
+    return kNone;
+  frames_.emplace(placement, std::nullopt);
+  const TStepEntity *e = step_.Find(placement);
+  if (e == nullptr || e->Type != ifcLocalPlacement || e->Size > kMaxLeaf)
+    return kNone;
+  const std::string_view args = step_.Args(*e);
+  TIfcFrame parent;
+  std::uint64_t parentId = 0;
+  const std::string_view relTo = StepAttribute(args, 0);
+  if (relTo != "$") {
+    if (!StepRef(relTo, parentId))
+      return kNone;
+    const std::optional<TIfcFrame> &p = Frame(parentId, depth + 1);
+    if (!p)
+      return kNone;
+    parent = *p;
+  }
+  TIfcFrame local;
+  if (!Axis2Placement(step_, StepAttribute(args, 1), local))
+    return kNone;
+  TIfcFrame world;
+  const TVec3 o = Rotate(parent, local.Origin);
+  for (std::size_t i = 0; i < 3; ++i)
+    world.Origin[i] = parent.Origin[i] + o[i];
+  world.X = Rotate(parent, local.X);
+  world.Y = Rotate(parent, local.Y);
+  world.Z = Rotate(parent, local.Z);
+  std::optional<TIfcFrame> &slot = frames_[placement];
+  slot = world;
+  return slot;
+}
+
+bool TIfcShapes::Item(std::string_view ref, TExtrusion &out) {
+  std::uint64_t id = 0;
+  if (!StepRef(ref, id))
     return false;
-  std::vector<std::string_view> reps;
-  if (!StepListItems(StepAttribute(step.Args(*e), 2), reps))
+  const TStepEntity *e = step_.Find(id);
+  if (e == nullptr || e->Size > kMaxLeaf)
     return false;
-  // The body first: an axis or footprint representation is no section.
-  int budget = kMaxDepth;
-  for (int pass = 0; pass < 2; ++pass)
-    for (const std::string_view rep : reps) {
-      const std::string_view args = ArgsOf(step, rep, ifcShapeRepresentation);
-      if (args.data() == nullptr)
-        continue;
-      const bool body = StepAttribute(args, 1) == "'Body'";
-      if (body == (pass == 0) && Representation(step, rep, section, depth, budget))
-        return true;
-    }
-  return false;
+  const std::string_view args = step_.Args(*e);
+  if (e->Type == ifcExtrudedAreaSolid)
+    return Profile(step_, StepAttribute(args, 0), out.Section) &&
+           StepReal(StepAttribute(args, 3), out.Depth) && out.Depth > 0;
+  if (e->Type != ifcMappedItem)
+    return false;
+  const std::string_view map = ArgsOf(step_, StepAttribute(args, 0), ifcRepresentationMap);
+  std::uint64_t rep = 0;
+  if (map.data() == nullptr || !StepRef(StepAttribute(map, 1), rep))
+    return false;
+  const TExtrusion &mapped = Representation(rep, false);
+  if (mapped.Found)
+    out = mapped;
+  return mapped.Found;
+}
+
+// A shape representation's first extrusion, or (`products`) a product
+// representation's, its body first: an axis or footprint is no section.
+const TIfcShapes::TExtrusion &TIfcShapes::Representation(std::uint64_t id, bool products) {
+  std::unordered_map<std::uint64_t, TExtrusion> &done = products ? products_ : bodies_;
+  if (const auto it = done.find(id); it != done.end())
+    return it->second; // worked out, or being worked out: a loop
+  done.emplace(id, TExtrusion{});
+  TExtrusion found;
+  const TStepEntity *e = step_.Find(id);
+  std::vector<std::string_view> items;
+  const unsigned type = products ? ifcProductDefinitionShape : ifcShapeRepresentation;
+  if (e != nullptr && e->Type == type &&
+      StepListItems(StepAttribute(step_.Args(*e), products ? 2 : 3), items)) {
+    for (int pass = 0; products && pass < 2 && !found.Found; ++pass)
+      for (const std::string_view rep : items) {
+        std::uint64_t repId = 0;
+        const TStepEntity *r = StepRef(rep, repId) ? step_.Find(repId) : nullptr;
+        if (r == nullptr || r->Type != ifcShapeRepresentation ||
+            (StepAttribute(step_.Args(*r), 1) == "'Body'") != (pass == 0))
+          continue;
+        if (const TExtrusion &body = Representation(repId, false); body.Found) {
+          found = body;
+          break;
+        }
+      }
+    for (std::size_t i = 0; !products && i < items.size() && !found.Found; ++i)
+      found.Found = Item(items[i], found);
+  }
+  TExtrusion &slot = done[id];
+  slot = found;
+  return slot;
+}
+
+bool TIfcShapes::ExtrudedSection(std::uint64_t shape, TIfcSection &section, double &depth) {
+  const TExtrusion &found = Representation(shape, true);
+  section = found.Section;
+  depth = found.Depth;
+  return found.Found;
 }
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "bill/model/IfcEntities.h"
@@ -18,6 +19,12 @@ namespace {
 // No fitting the calculator prices has more ports than a junction; one with
 // far more is not looked at port by port.
 constexpr std::size_t kMaxPorts = 8;
+// A relation defines an element by one property set or a few; a model that
+// names thousands is not multiplied out element by set.
+constexpr std::size_t kMaxDefinitions = 16;
+// A port or a property is a few dozen bytes; one far longer is none, and is
+// not read again for every element that names it.
+constexpr std::uint32_t kMaxLeaf = 4096;
 
 // A relation between instances, many to many, looked up by its first id.
 class TIdPairs {
@@ -52,7 +59,8 @@ bool Undefined(std::string_view kind) {
 
 class TTakeoffReader {
 public:
-  TTakeoffReader(const TStepFile &step, TModelTakeoff &takeoff) : step_(step), out_(takeoff) {}
+  TTakeoffReader(const TStepFile &step, TModelTakeoff &takeoff)
+      : step_(step), out_(takeoff), shapes_(step) {}
   bool Read(std::string &error);
 
 private:
@@ -70,17 +78,26 @@ private:
   void Element(const TStepEntity &e, bool fittings);
   TModelItem Segment(const TStepEntity &e);
   TModelItem Fitting(const TStepEntity &e);
-  bool PortSize(std::uint64_t port, TIfcSection &size) const;
+  bool PortSize(std::uint64_t port, TIfcSection &size);
+  bool OwnPortSize(std::uint64_t port, TIfcSection &size);
   // The value of property `name` of set `set` (any set when empty) on
   // #object or its type; empty when there is none.
-  std::string_view Property(std::uint64_t object, std::string_view set,
-                            std::string_view name) const;
+  std::string_view Property(std::uint64_t object, std::string_view set, std::string_view name);
   std::string_view InDefinition(std::uint64_t definition, std::string_view set,
-                                std::string_view name) const;
+                                std::string_view name);
+  std::string_view InType(std::uint64_t type, std::string_view set, std::string_view name);
+  std::string_view FittingKind(std::uint64_t type);
   std::size_t SectionOf(std::uint64_t element);
 
   const TStepFile &step_;
   TModelTakeoff &out_;
+  TIfcShapes shapes_;
+  // What a set, a type, a port gives, worked out once for all the elements
+  // that share it.
+  using TPropertyKey = std::tuple<std::uint64_t, std::string_view, std::string_view>;
+  std::map<TPropertyKey, std::string_view> inDefinition_, inType_;
+  std::map<std::uint64_t, std::string_view> kinds_;
+  std::map<std::uint64_t, std::optional<TIfcSection>> portSizes_;
   double toMm_ = 1000, toM_ = 1;
   TIdPairs typeOf_, psets_, storeyOf_, systemOf_, portOwner_, ports_, connected_;
   std::vector<std::pair<std::uint64_t, TIfcSection>> sized_; // segments by id
@@ -109,7 +126,7 @@ void TTakeoffReader::Relation(const TStepEntity &e) {
       definitions.push_back(b);
     else if (std::vector<std::string_view> items; StepListItems(d, items))
       for (const std::string_view item : items)
-        if (StepRef(item, b))
+        if (StepRef(item, b) && definitions.size() < kMaxDefinitions)
           definitions.push_back(b);
     if (StepListItems(StepAttribute(args, 4), list_))
       for (const std::string_view o : list_)
@@ -224,7 +241,10 @@ std::size_t TTakeoffReader::SectionOf(std::uint64_t element) {
 }
 
 std::string_view TTakeoffReader::InDefinition(std::uint64_t definition, std::string_view set,
-                                              std::string_view name) const {
+                                              std::string_view name) {
+  const auto [memo, added] = inDefinition_.emplace(TPropertyKey{definition, set, name}, "");
+  if (!added)
+    return memo->second;
   const TStepEntity *d = step_.Find(definition);
   if (d == nullptr || (d->Type != ifcPropertySet && d->Type != ifcElementQuantity))
     return {};
@@ -237,32 +257,41 @@ std::string_view TTakeoffReader::InDefinition(std::uint64_t definition, std::str
     return {};
   for (const std::string_view item : items) {
     const TStepEntity *p = Entity(item);
-    if (p == nullptr || p->Type != (quantities ? ifcQuantityLength : ifcPropertySingleValue))
+    if (p == nullptr || p->Size > kMaxLeaf ||
+        p->Type != (quantities ? ifcQuantityLength : ifcPropertySingleValue))
       continue;
     const std::string_view pargs = step_.Args(*p);
     if (StepString(StepAttribute(pargs, 0)) == name)
-      return StepAttribute(pargs, quantities ? 3 : 2);
+      return memo->second = StepAttribute(pargs, quantities ? 3 : 2);
+  }
+  return {};
+}
+
+std::string_view TTakeoffReader::InType(std::uint64_t type, std::string_view set,
+                                        std::string_view name) {
+  const auto [memo, added] = inType_.emplace(TPropertyKey{type, set, name}, "");
+  if (!added)
+    return memo->second;
+  const TStepEntity *t = step_.Find(type);
+  std::vector<std::string_view> sets;
+  if (t == nullptr || (t->Type != ifcDuctSegmentType && t->Type != ifcDuctFittingType) ||
+      !StepListItems(StepAttribute(step_.Args(*t), 5), sets))
+    return {};
+  for (const std::string_view s : sets) {
+    std::uint64_t id = 0;
+    if (StepRef(s, id))
+      if (const std::string_view v = InDefinition(id, set, name); !v.empty())
+        return memo->second = v;
   }
   return {};
 }
 
 std::string_view TTakeoffReader::Property(std::uint64_t object, std::string_view set,
-                                          std::string_view name) const {
+                                          std::string_view name) {
   for (const auto &[o, definition] : psets_.Of(object))
     if (const std::string_view v = InDefinition(definition, set, name); !v.empty())
       return v;
-  const TStepEntity *type = step_.Find(typeOf_.First(object));
-  if (type == nullptr || (type->Type != ifcDuctSegmentType && type->Type != ifcDuctFittingType))
-    return {};
-  std::vector<std::string_view> sets;
-  if (StepListItems(StepAttribute(step_.Args(*type), 5), sets))
-    for (const std::string_view s : sets) {
-      std::uint64_t id = 0;
-      if (StepRef(s, id))
-        if (const std::string_view v = InDefinition(id, set, name); !v.empty())
-          return v;
-    }
-  return {};
+  return InType(typeOf_.First(object), set, name);
 }
 
 TModelItem TTakeoffReader::Segment(const TStepEntity &e) {
@@ -270,7 +299,7 @@ TModelItem TTakeoffReader::Segment(const TStepEntity &e) {
   TIfcSection section;
   double depth = 0;
   std::uint64_t shape = 0;
-  if (StepRef(StepAttribute(args, 6), shape) && IfcExtrudedSection(step_, shape, section, depth)) {
+  if (StepRef(StepAttribute(args, 6), shape) && shapes_.ExtrudedSection(shape, section, depth)) {
     section.Width *= toMm_;
     section.Height *= toMm_;
     section.Diameter *= toMm_;
@@ -301,7 +330,16 @@ TModelItem TTakeoffReader::Segment(const TStepEntity &e) {
   return item;
 }
 
-bool TTakeoffReader::PortSize(std::uint64_t port, TIfcSection &size) const {
+bool TTakeoffReader::PortSize(std::uint64_t port, TIfcSection &size) {
+  const auto [memo, added] = portSizes_.emplace(port, std::nullopt);
+  if (added && OwnPortSize(port, size))
+    memo->second = size;
+  if (memo->second)
+    size = *memo->second;
+  return memo->second.has_value();
+}
+
+bool TTakeoffReader::OwnPortSize(std::uint64_t port, TIfcSection &size) {
   const std::uint64_t segment = portOwner_.First(connected_.First(port));
   const auto it = std::lower_bound(sized_.begin(), sized_.end(), segment,
                                    [](const auto &s, std::uint64_t id) { return s.first < id; });
@@ -326,14 +364,20 @@ bool TTakeoffReader::PortSize(std::uint64_t port, TIfcSection &size) const {
   return true;
 }
 
+std::string_view TTakeoffReader::FittingKind(std::uint64_t type) {
+  const auto [memo, added] = kinds_.emplace(type, "");
+  if (added)
+    if (const TStepEntity *t = step_.Find(type); t != nullptr && t->Type == ifcDuctFittingType)
+      memo->second = StepEnum(StepAttribute(step_.Args(*t), 9));
+  return memo->second;
+}
+
 TModelItem TTakeoffReader::Fitting(const TStepEntity &e) {
   std::string_view kind;
   if (e.Type == ifcDuctFitting)
     kind = StepEnum(StepAttribute(step_.Args(e), 8));
   if (Undefined(kind))
-    if (const TStepEntity *type = step_.Find(typeOf_.First(e.Id));
-        type != nullptr && type->Type == ifcDuctFittingType)
-      kind = StepEnum(StepAttribute(step_.Args(*type), 9));
+    kind = FittingKind(typeOf_.First(e.Id));
   const auto owned = ports_.Of(e.Id);
   TModelItem item;
   if (owned.size() > kMaxPorts) {
@@ -345,8 +389,9 @@ TModelItem TTakeoffReader::Fitting(const TStepEntity &e) {
     const std::uint64_t port = owned[i].second;
     std::uint64_t placement = 0;
     const TStepEntity *p = step_.Find(port);
-    if (p == nullptr || !StepRef(StepAttribute(step_.Args(*p), 5), placement) ||
-        !IfcWorldFrame(step_, placement, ports[i].Frame)) {
+    if (p == nullptr || p->Size > kMaxLeaf ||
+        !StepRef(StepAttribute(step_.Args(*p), 5), placement) ||
+        !shapes_.WorldFrame(placement, ports[i].Frame)) {
       item.Reason = "where its port #" + std::to_string(port) + " is placed cannot be read";
       return item;
     }
