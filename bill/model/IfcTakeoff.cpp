@@ -53,6 +53,15 @@ bool IsDuctKind(unsigned type) {
          type == ifcFlowFitting;
 }
 
+// What `make` gives for `key`, made the first time only.
+template <class TMap, class TMake>
+const typename TMap::mapped_type &Once(TMap &memo, const typename TMap::key_type &key, TMake make) {
+  const auto [at, added] = memo.try_emplace(key);
+  if (added)
+    at->second = make();
+  return at->second;
+}
+
 bool Undefined(std::string_view kind) {
   return kind.empty() || kind == "NOTDEFINED" || kind == "USERDEFINED";
 }
@@ -86,6 +95,9 @@ private:
   std::string_view InDefinition(std::uint64_t definition, std::string_view set,
                                 std::string_view name);
   std::string_view InType(std::uint64_t type, std::string_view set, std::string_view name);
+  std::string_view ReadDefinition(std::uint64_t definition, std::string_view set,
+                                  std::string_view name) const;
+  std::string_view ReadType(std::uint64_t type, std::string_view set, std::string_view name);
   std::string_view FittingKind(std::uint64_t type);
   std::size_t SectionOf(std::uint64_t element);
 
@@ -242,9 +254,12 @@ std::size_t TTakeoffReader::SectionOf(std::uint64_t element) {
 
 std::string_view TTakeoffReader::InDefinition(std::uint64_t definition, std::string_view set,
                                               std::string_view name) {
-  const auto [memo, added] = inDefinition_.emplace(TPropertyKey{definition, set, name}, "");
-  if (!added)
-    return memo->second;
+  return Once(inDefinition_, {definition, set, name},
+              [&] { return ReadDefinition(definition, set, name); });
+}
+
+std::string_view TTakeoffReader::ReadDefinition(std::uint64_t definition, std::string_view set,
+                                                std::string_view name) const {
   const TStepEntity *d = step_.Find(definition);
   if (d == nullptr || (d->Type != ifcPropertySet && d->Type != ifcElementQuantity))
     return {};
@@ -262,16 +277,18 @@ std::string_view TTakeoffReader::InDefinition(std::uint64_t definition, std::str
       continue;
     const std::string_view pargs = step_.Args(*p);
     if (StepString(StepAttribute(pargs, 0)) == name)
-      return memo->second = StepAttribute(pargs, quantities ? 3 : 2);
+      return StepAttribute(pargs, quantities ? 3 : 2);
   }
   return {};
 }
 
 std::string_view TTakeoffReader::InType(std::uint64_t type, std::string_view set,
                                         std::string_view name) {
-  const auto [memo, added] = inType_.emplace(TPropertyKey{type, set, name}, "");
-  if (!added)
-    return memo->second;
+  return Once(inType_, {type, set, name}, [&] { return ReadType(type, set, name); });
+}
+
+std::string_view TTakeoffReader::ReadType(std::uint64_t type, std::string_view set,
+                                          std::string_view name) {
   const TStepEntity *t = step_.Find(type);
   std::vector<std::string_view> sets;
   if (t == nullptr || (t->Type != ifcDuctSegmentType && t->Type != ifcDuctFittingType) ||
@@ -281,7 +298,7 @@ std::string_view TTakeoffReader::InType(std::uint64_t type, std::string_view set
     std::uint64_t id = 0;
     if (StepRef(s, id))
       if (const std::string_view v = InDefinition(id, set, name); !v.empty())
-        return memo->second = v;
+        return v;
   }
   return {};
 }
@@ -331,12 +348,13 @@ TModelItem TTakeoffReader::Segment(const TStepEntity &e) {
 }
 
 bool TTakeoffReader::PortSize(std::uint64_t port, TIfcSection &size) {
-  const auto [memo, added] = portSizes_.emplace(port, std::nullopt);
-  if (added && OwnPortSize(port, size))
-    memo->second = size;
-  if (memo->second)
-    size = *memo->second;
-  return memo->second.has_value();
+  const std::optional<TIfcSection> &known = Once(portSizes_, port, [&] {
+    TIfcSection s;
+    return OwnPortSize(port, s) ? std::optional<TIfcSection>(s) : std::nullopt;
+  });
+  if (known)
+    size = *known;
+  return known.has_value();
 }
 
 bool TTakeoffReader::OwnPortSize(std::uint64_t port, TIfcSection &size) {
@@ -365,11 +383,12 @@ bool TTakeoffReader::OwnPortSize(std::uint64_t port, TIfcSection &size) {
 }
 
 std::string_view TTakeoffReader::FittingKind(std::uint64_t type) {
-  const auto [memo, added] = kinds_.emplace(type, "");
-  if (added)
-    if (const TStepEntity *t = step_.Find(type); t != nullptr && t->Type == ifcDuctFittingType)
-      memo->second = StepEnum(StepAttribute(step_.Args(*t), 9));
-  return memo->second;
+  return Once(kinds_, type, [&] {
+    const TStepEntity *t = step_.Find(type);
+    return t != nullptr && t->Type == ifcDuctFittingType
+               ? StepEnum(StepAttribute(step_.Args(*t), 9))
+               : std::string_view();
+  });
 }
 
 TModelItem TTakeoffReader::Fitting(const TStepEntity &e) {
