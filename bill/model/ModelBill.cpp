@@ -75,11 +75,13 @@ void TWriter::Group(const TGroup &g) {
     if (!item.Tail.empty())
       line += "  " + item.Tail;
     line += "  ; ";
+    const std::size_t ids = line.size();
     for (std::size_t i = at; i < at + n; ++i) {
       if (i > at)
         line += ", ";
       line += CommentText(g.Elements[i]->GlobalId);
     }
+    bill_.Sources.push_back({lines_ + 1, bill_.Text.size() + ids, line.size() - ids});
     if (!item.Note.empty())
       line += " (" + item.Note + ")";
     Line(line);
@@ -127,6 +129,14 @@ void TWriter::Section(std::string_view title, std::span<const TModelElement> ele
 }
 
 } // namespace
+
+std::string_view TModelBill::Source(int line) const {
+  const auto it = std::lower_bound(Sources.begin(), Sources.end(), line,
+                                   [](const TSource &s, int l) { return s.Line < l; });
+  if (it == Sources.end() || it->Line != line)
+    return {};
+  return std::string_view(Text).substr(it->At, it->Size);
+}
 
 TModelBill WriteModelBill(const TModelTakeoff &takeoff, std::string_view source) {
   TModelBill bill;

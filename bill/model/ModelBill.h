@@ -33,6 +33,16 @@ struct TModelBill {
   std::string Text;
   std::vector<TModelNote> Notes;
   std::size_t Lines = 0; // item lines written
+
+  // "model elements 0D...": what item line `line` was made from; empty for
+  // any other line.
+  std::string_view Source(int line) const;
+
+  struct TSource {
+    int Line = 0;
+    std::size_t At = 0, Size = 0; // of its GlobalIds in Text
+  };
+  std::vector<TSource> Sources; // in line order
 };
 
 // `source`: the model's file name as the first line names it.

@@ -70,6 +70,8 @@ bool ReadModelFile(const std::string &path, TModelBill &bill, std::string &error
 }
 
 void FeedModelBill(TBillJob &job, const TModelBill &bill) {
+  // A line in error names the elements it came from.
+  job.Pricer().SetLineSource([&bill](int line) { return bill.Source(line); });
   const std::string_view text = bill.Text;
   std::size_t at = 0;
   int line = 1;

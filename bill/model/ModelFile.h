@@ -17,7 +17,9 @@ bool ReadModelText(std::string_view bytes, std::string_view name, TModelBill &bi
 // Model file `path`, read as it streams in.
 bool ReadModelFile(const std::string &path, TModelBill &bill, std::string &error);
 
-// Feeds the bill to `job`, each element not priced told at its comment line.
+// Feeds the bill to `job`, each element not priced told at its comment line
+// and each line in error with the GlobalIds it came from. `bill` must
+// outlive the job.
 void FeedModelBill(TBillJob &job, const TModelBill &bill);
 
 } // namespace korvane

@@ -125,5 +125,30 @@ TEST(ModelBill, PricesAsABillWithTheElementsNotPricedAtTheirLines) {
   }
 }
 
+TEST(ModelBill, ALineOutOfRangeNamesTheElementsItCameFrom) {
+  constexpr std::string_view kWide =
+      "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+      "#1=IFCPROJECT('0P',$,$,$,$,$,$,$,#4);#4=IFCUNITASSIGNMENT((#2));\n"
+      "#2=IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.);\n"
+      "#10=IFCDUCTSEGMENT('0Wide',$,$,$,$,$,#11,$,.RIGIDSEGMENT.);\n"
+      "#11=IFCPRODUCTDEFINITIONSHAPE($,$,(#12));\n"
+      "#12=IFCSHAPEREPRESENTATION(#9,'Body','SweptSolid',(#13));\n"
+      "#13=IFCEXTRUDEDAREASOLID(#14,$,$,2.);#14=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,3.,0.5);\n"
+      "ENDSEC;END-ISO-10303-21;";
+  TModelBill bill;
+  std::string error;
+  ASSERT_TRUE(ReadModelText(kWide, "wide.ifc", bill, error)) << error;
+  test::TJobRun run;
+  TBillJob job(test::StagedSetup(), "wide.ifc", {}, {&run.writer});
+  FeedModelBill(job, bill);
+  ASSERT_TRUE(job.Finish()) << job.Pricer().FatalError();
+  const TJobTotals &t = job.Pricer().Totals();
+  EXPECT_EQ(t.Priced, 0u);
+  ASSERT_EQ(t.Errors.size(), 1u);
+  EXPECT_EQ(t.Errors[0].Line, 5);
+  EXPECT_TRUE(t.Errors[0].Reason.ends_with("out of range (100 to 2400 mm) (0Wide)"))
+      << t.Errors[0].Reason;
+}
+
 } // namespace
 } // namespace korvane
