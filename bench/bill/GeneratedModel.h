@@ -152,4 +152,27 @@ inline std::string MakeModel(std::size_t elements) {
   return out;
 }
 
+// A hostile model of `elements` duct segments that all share one body and
+// one type, each listing `items` entries: read element by element without
+// care, it costs elements x items.
+inline std::string MakeSharedModel(std::size_t elements, std::size_t items) {
+  std::string out = "ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+                    "#1=IFCPROJECT('p',$,$,$,$,$,$,$,#4);\n"
+                    "#2=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#4=IFCUNITASSIGNMENT((#2));\n"
+                    "#10=IFCPRODUCTDEFINITIONSHAPE($,$,(#11));\n"
+                    "#11=IFCSHAPEREPRESENTATION(#5,'Body','SweptSolid',(";
+  std::string list;
+  for (std::size_t i = 0; i < items; ++i)
+    list += i == 0 ? "#9" : ",#9";
+  out += list + "));\n#20=IFCDUCTSEGMENTTYPE('t',$,$,$,$,(" + list + "),$,$,$,.RIGIDSEGMENT.);\n";
+  std::string typed;
+  for (std::size_t i = 0; i < elements; ++i) {
+    const std::string id = "#" + std::to_string(100 + i);
+    out += id + "=IFCDUCTSEGMENT('" + std::to_string(i) + "',$,$,$,$,$,#10,$,.RIGIDSEGMENT.);\n";
+    typed += (i == 0 ? "" : ",") + id;
+  }
+  out += "#21=IFCRELDEFINESBYTYPE('r',$,$,$,(" + typed + "),#20);\nENDSEC;\nEND-ISO-10303-21;\n";
+  return out;
+}
+
 } // namespace korvane::bench

@@ -104,5 +104,22 @@ void BM_ModelToPricedBill100k(benchmark::State &state) {
 }
 BENCHMARK(BM_ModelToPricedBill100k)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Every one of 100,000 ducts shares a body and a type of 100,000 entries
+// each; read in about the time of a model of that size.
+void BM_SharedBodyModel100k(benchmark::State &state) {
+  const std::string model = bench::MakeSharedModel(100000, 100000);
+  for (auto _ : state) {
+    TModelBill bill;
+    std::string error;
+    if (!ReadModelText(model, "shared.ifc", bill, error)) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+    state.counters["not_priced"] = static_cast<double>(bill.Notes.size());
+  }
+  state.counters["model_MB"] = static_cast<double>(model.size()) / 1e6;
+}
+BENCHMARK(BM_SharedBodyModel100k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 } // namespace korvane
