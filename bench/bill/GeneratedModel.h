@@ -34,12 +34,18 @@ inline std::string MakeModel(std::size_t elements) {
     out += '=';
     out += text;
     out += ";\n";
-    return "#" + std::to_string(id);
+    std::string ref(1, '#');
+    ref += std::to_string(id);
+    return ref;
   };
   const auto guid = [](std::size_t n, char kind) {
-    std::string g = "1" + std::string(1, kind) + std::to_string(n);
-    g.resize(22, 'x');
-    return "'" + g + "'";
+    std::string g(1, '\'');
+    g += '1';
+    g += kind;
+    g += std::to_string(n);
+    g.resize(23, 'x');
+    g += '\'';
+    return g;
   };
   const auto point = [&](double x, double y, double z) {
     return add("IFCCARTESIANPOINT((" + std::to_string(x) + "," + std::to_string(y) + "," +
@@ -167,8 +173,12 @@ inline std::string MakeSharedModel(std::size_t elements, std::size_t items) {
   out += list + "));\n#20=IFCDUCTSEGMENTTYPE('t',$,$,$,$,(" + list + "),$,$,$,.RIGIDSEGMENT.);\n";
   std::string typed;
   for (std::size_t i = 0; i < elements; ++i) {
-    const std::string id = "#" + std::to_string(100 + i);
-    out += id + "=IFCDUCTSEGMENT('" + std::to_string(i) + "',$,$,$,$,$,#10,$,.RIGIDSEGMENT.);\n";
+    std::string id(1, '#');
+    id += std::to_string(100 + i);
+    out += id;
+    out += "=IFCDUCTSEGMENT('";
+    out += std::to_string(i);
+    out += "',$,$,$,$,$,#10,$,.RIGIDSEGMENT.);\n";
     typed += (i == 0 ? "" : ",") + id;
   }
   out += "#21=IFCRELDEFINESBYTYPE('r',$,$,$,(" + typed + "),#20);\nENDSEC;\nEND-ISO-10303-21;\n";
