@@ -162,13 +162,14 @@ void TBillForm::BuildMenus() {
   file->addAction(tr("&Open..."), QKeySequence::Open, this, &TBillForm::OpenClick);
   recentMenu_ = file->addMenu(tr("Open &Recent"));
   file->addAction(tr("&Import Take-off..."), this, &TBillForm::ImportTakeoffClick);
+  file->addAction(tr("Import &Model..."), this, &TBillForm::ImportModelClick);
   connect(recentMenu_, &QMenu::aboutToShow, this, &TBillForm::FillRecentMenu);
   file->addAction(tr("&Save"), QKeySequence::Save, this, &TBillForm::Save);
   file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &TBillForm::SaveAs);
   file->addSeparator();
   // One Export command a format, each with a mnemonic of its own: the first
   // free letter of the format's last word.
-  QString taken = QStringLiteral("NORISAPC");
+  QString taken = QStringLiteral("NORIMSAPC");
   for (const TJobFormat &format : JobFormats()) {
     QString caption =
         tr("Export %1...")

@@ -93,6 +93,9 @@ public:
   void NewClick();
   void OpenClick();
   void ImportTakeoffClick();
+  // File > Import Model...: korvane-price --ifc makes the bill, out of this
+  // process.
+  void ImportModelClick();
   void Reprice();
   void CostsClick();
   void PasteItem();

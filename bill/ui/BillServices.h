@@ -31,6 +31,8 @@ struct TBillServices : TDesktopServices {
   // Shows one of the window's own dialogs (Job Details, Company) and
   // returns its result.
   std::function<int(QDialog &dialog)> ExecDialog;
+  // How long korvane-price may take to make a bill of a building model.
+  int ModelTimeLimitMs = 300'000;
   // The company profile the quotes are from, which the Company dialog
   // edits; empty: none.
   QString CompanyFile;
