@@ -22,11 +22,15 @@ int PriceModel(const TPricerSetup &setup, const TPriceArgs &args, std::string &e
     return 2;
   }
   // The elements not priced are the job's; what else the model says is
-  // told here.
+  // told here. Whoever takes the bill made (--bill-out) is told them too: in
+  // the bill they are comments, which its own pricing passes by. The CSV
+  // output tells them anyway.
+  const bool tellAll = args.BillOut && !args.Prints("csv");
   std::string notes;
   for (const TModelNote &note : bill.Notes)
-    if (!note.NotPriced)
-      notes += "korvane-price: model '" + name + "': " + note.Text + "\n";
+    if (!note.NotPriced || tellAll)
+      notes += "korvane-price: model '" + name + "': " + (note.NotPriced ? "not priced: " : "") +
+               note.Keyword + (note.Keyword.empty() ? "" : " ") + note.Text + "\n";
   WriteAll(STDERR_FILENO, notes.data(), notes.size());
   return PriceJob(setup, args, name, {},
                   MadeBillFeed([&bill](TBillJob &job) { FeedModelBill(job, bill); }), error);
