@@ -21,6 +21,17 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The value of a hexadecimal digit of either case; -1 for any other byte.
+constexpr int HexDigitValue(char c) {
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  return -1;
+}
+
 // A blank is a space or a tab; line ends are not blanks.
 constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t';

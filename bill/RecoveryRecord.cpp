@@ -1,5 +1,7 @@
 #include "bill/RecoveryRecord.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -24,22 +26,12 @@ std::string EscapePath(std::string_view path) {
   return out;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  return -1;
-}
-
 std::string UnescapePath(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '%' && i + 2 < text.size()) {
-      const int hi = HexDigit(text[i + 1]);
-      const int lo = HexDigit(text[i + 2]);
+      const int hi = HexDigitValue(text[i + 1]);
+      const int lo = HexDigitValue(text[i + 2]);
       if (hi >= 0 && lo >= 0) {
         out += static_cast<char>(hi * 16 + lo);
         i += 2;

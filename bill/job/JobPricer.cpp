@@ -113,8 +113,15 @@ void TJobPricer::NotPriced(int line, int code, std::string_view reason) {
   totals_.NotPriced.push_back({line, std::string(BillCanonicalName(code)), std::string(reason)});
 }
 
+void TJobPricer::NotPricedNote(int line, std::string_view keyword, std::string_view reason) {
+  totals_.NotPriced.push_back({line, std::string(keyword), std::string(reason)});
+}
+
 void TJobPricer::Error(int line, std::string_view reason) {
-  totals_.Errors.push_back({line, {}, std::string(reason)});
+  std::string said(reason);
+  if (const std::string_view from = source_ ? source_(line) : std::string_view(); !from.empty())
+    said += " (" + std::string(from) + ")";
+  totals_.Errors.push_back({line, {}, std::move(said)});
 }
 
 void TJobPricer::Section(int line, std::string_view title) {

@@ -3,6 +3,7 @@
 // the command-line pricer (the window's own rows and solve), is added to the
 // totals and handed to the writers. The cost file is opened at the first
 // item, so that the bill's Costs line above it can name it.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,12 @@ public:
   // The cost file of a bill without a Costs line when the setup names none
   // (the bill window's: the calculator's last cost file).
   void SetFallbackCostFile(std::string path) { fallback_ = std::move(path); }
+  // What a line of a bill made from something else (a building model's
+  // elements) came from, named after the reason when that line is in error;
+  // empty for a line of its own.
+  void SetLineSource(std::function<std::string_view(int line)> source) {
+    source_ = std::move(source);
+  }
   // The company the quotes are from, and the defaults (VAT, validity,
   // currency symbol) of a bill that names none.
   void SetCompany(TCompanyProfile company) { company_ = std::move(company); }
@@ -38,6 +45,10 @@ public:
   void Item(const TBillItem &item) override;
   void NotPriced(int line, int code, std::string_view reason) override;
   void Error(int line, std::string_view reason) override;
+  // Something a bill was made from (an element of a building model) that is
+  // not priced: `line` is the comment line that stands for it, `keyword`
+  // what it is.
+  void NotPricedNote(int line, std::string_view keyword, std::string_view reason);
   void Section(int line, std::string_view title) override;
   void Details(const TJobDetails &details) override { details_ = details; }
 
@@ -63,6 +74,7 @@ private:
   std::vector<TJobWriter *> writers_;
   std::optional<std::string> costsLine_;
   std::optional<std::string> fallback_;
+  std::function<std::string_view(int)> source_;
   TCompanyProfile company_;
   TJobDetails details_;
   std::unique_ptr<TPricer> own_;

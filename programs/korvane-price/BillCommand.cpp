@@ -131,4 +131,12 @@ int PriceJob(const TPricerSetup &setup, const TPriceArgs &args, const std::strin
   return job.Totals().AllPriced() ? 0 : 1;
 }
 
+TFeedJob MadeBillFeed(std::function<void(TBillJob &)> give) {
+  return [give = std::move(give)](TBillJob &job, TOutputBuffer &out, std::string &) {
+    give(job);
+    out.Commit();
+    return job.Pricer().FatalError().empty();
+  };
+}
+
 } // namespace korvane

@@ -28,4 +28,8 @@ using TFeedJob = std::function<bool(TBillJob &, TOutputBuffer &, std::string &)>
 int PriceJob(const TPricerSetup &setup, const TPriceArgs &args, const std::string &billName,
              const std::string &billDir, const TFeedJob &feed, std::string &error);
 
+// The feed of a bill made in memory (a take-off's, a model's), which `give`
+// gives the job whole.
+TFeedJob MadeBillFeed(std::function<void(TBillJob &)> give);
+
 } // namespace korvane

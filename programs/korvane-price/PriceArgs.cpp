@@ -12,6 +12,7 @@ constexpr std::string_view kUsageHead = R"(Usage: korvane-price TYPE [KEY=VALUE 
        korvane-price --batch FILE [--csv] [options]
        korvane-price --bill FILE [@PRINTED@] [@FILES@] [options]
        korvane-price --takeoff FILE [--sheet NAME] [--bill-out FILE] [...]
+       korvane-price --ifc FILE [--bill-out FILE] [...]
 
 Prices one duct item with the calculator's own rules and prints its report:
 the Details lines, an empty line, the status-bar text, the rates text and the
@@ -96,7 +97,17 @@ constexpr std::string_view kUsageOptions = R"(  --erection        include erecti
   --sheet NAME      with --takeoff: the XLSX's sheet to read (default: the
                     first with a take-off's header row, so a workbook of
                     --xlsx reads as it is)
-  --bill-out FILE   with --takeoff: also write the bill it becomes
+  --ifc FILE        price the ductwork of a building model (IFC2X3 or IFC4,
+                    a STEP file) exactly as --bill prices the bill it
+                    becomes, with every --bill option and output. Duct
+                    segments extruded from a rectangle or circle become
+                    StraightRect and Spiral (else sized from their property
+                    sets); bends, transitions and junctions become the
+                    fittings their ports and connected ducts give. Sections
+                    by storey, and by system within a storey; identical
+                    items one line; each line names its GlobalIds. Any
+                    other fitting is not priced, named by its GlobalId
+  --bill-out FILE   with --takeoff or --ifc: also write the bill it becomes
 )";
 
 constexpr std::string_view kUsageTail = R"(  -h, --help        this text
@@ -122,7 +133,7 @@ constexpr TValueOption kValueOptions[] = {
     {"--item-file", &TPriceArgs::ItemFile}, {"--batch", &TPriceArgs::Batch},
     {"--bill", &TPriceArgs::Bill},          {"--company", &TPriceArgs::Company},
     {"--takeoff", &TPriceArgs::Takeoff},    {"--bill-out", &TPriceArgs::BillOut},
-    {"--sheet", &TPriceArgs::Sheet},
+    {"--sheet", &TPriceArgs::Sheet},        {"--ifc", &TPriceArgs::Ifc},
 };
 
 struct TFlagOption {
@@ -253,14 +264,24 @@ bool ParsePriceArgs(std::span<const std::string_view> args, TPriceArgs &out, std
     error = "give either --bill or --takeoff, not both";
     return false;
   }
+  if (out.Ifc && (out.Bill || out.Takeoff)) {
+    error =
+        std::string("give either ") + (out.Bill ? "--bill" : "--takeoff") + " or --ifc, not both";
+    return false;
+  }
   if (out.Job() && (out.Batch || !out.Item.empty() || out.ItemFile || out.Jobs != 0)) {
-    error = std::string(out.Bill ? "--bill prices a bill" : "--takeoff prices a take-off") +
+    error = std::string(out.Bill      ? "--bill prices a bill"
+                        : out.Takeoff ? "--takeoff prices a take-off"
+                                      : "--ifc prices a model") +
             " alone: no item, --batch, --item-file or --jobs with it";
     return false;
   }
-  if ((out.BillOut || out.Sheet) && !out.Takeoff) {
-    error = std::string(out.BillOut ? "--bill-out writes the bill" : "--sheet picks the sheet") +
-            " of a --takeoff";
+  if (out.BillOut && !out.Takeoff && !out.Ifc) {
+    error = "--bill-out writes the bill of a --takeoff or --ifc";
+    return false;
+  }
+  if (out.Sheet && !out.Takeoff) {
+    error = "--sheet picks the sheet of a --takeoff";
     return false;
   }
   if (out.Company && !out.Job()) {

@@ -30,15 +30,16 @@ struct TPriceArgs {
   std::optional<std::string> Batch;   // a file name, or "-" for standard input
   std::optional<std::string> Bill;    // a bill to price as a job, or "-"
   std::optional<std::string> Takeoff; // a take-off to price as the bill it becomes
-  std::optional<std::string> BillOut; // with Takeoff: where that bill is written
+  std::optional<std::string> Ifc;     // a building model to price as the bill it becomes
+  std::optional<std::string> BillOut; // with Takeoff or Ifc: where that bill is written
   std::optional<std::string> Sheet;   // with Takeoff: the XLSX sheet by name
   std::vector<TFileOutput> Files;     // with Bill: the files to write
   std::optional<std::string> Company; // with Bill: the company profile's INI file
   unsigned Jobs = 0;                  // batch threads; 0: one per processor
 
   bool Prints(std::string_view format) const { return Print && Print->Name == format; }
-  // A job is priced: a bill, or a take-off's.
-  bool Job() const { return Bill || Takeoff; }
+  // A job is priced: a bill, a take-off's or a model's.
+  bool Job() const { return Bill || Takeoff || Ifc; }
 };
 
 // `args` without the program name. Options may stand anywhere, "--name=value"

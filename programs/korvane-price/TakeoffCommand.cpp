@@ -32,14 +32,8 @@ int PriceTakeoff(const TPricerSetup &setup, const TPriceArgs &args, std::string 
   std::string dir = path.parent_path().string();
   if (!dir.empty())
     dir += '/';
-  return PriceJob(
-      setup, args, name, dir,
-      [&bill](TBillJob &job, TOutputBuffer &out, std::string &) {
-        FeedTakeoffBill(job, bill);
-        out.Commit();
-        return job.Pricer().FatalError().empty();
-      },
-      error);
+  return PriceJob(setup, args, name, dir,
+                  MadeBillFeed([&bill](TBillJob &job) { FeedTakeoffBill(job, bill); }), error);
 }
 
 } // namespace korvane

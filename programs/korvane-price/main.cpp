@@ -18,6 +18,7 @@
 #include "pricer/PriceBatch.h"
 #include "pricer/PriceWriters.h"
 #include "programs/korvane-price/BillCommand.h"
+#include "programs/korvane-price/ModelCommand.h"
 #include "programs/korvane-price/PriceArgs.h"
 #include "programs/korvane-price/TakeoffCommand.h"
 
@@ -134,8 +135,9 @@ int main(int argc, char **argv) {
   if (args.Batch)
     return PriceBatch(setup, args);
   if (args.Job()) {
-    const int status =
-        args.Takeoff ? PriceTakeoff(setup, args, error) : PriceBill(setup, args, error);
+    const int status = args.Takeoff ? PriceTakeoff(setup, args, error)
+                       : args.Ifc   ? PriceModel(setup, args, error)
+                                    : PriceBill(setup, args, error);
     return status == 2 ? Fail(error) : status;
   }
   TPricer pricer;
