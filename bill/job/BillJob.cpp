@@ -19,4 +19,19 @@ bool TBillJob::Finish() {
   return pricer_.Finish();
 }
 
+void TBillLineFeed::Through(int line) {
+  while (line_ <= line && at_ < text_.size()) {
+    const std::size_t nl = text_.find('\n', at_);
+    const std::size_t end = nl == std::string_view::npos ? text_.size() : nl + 1;
+    job_.Feed(text_.substr(at_, end - at_));
+    at_ = end;
+    ++line_;
+  }
+}
+
+void TBillLineFeed::Rest() {
+  job_.Feed(text_.substr(at_));
+  at_ = text_.size();
+}
+
 } // namespace korvane

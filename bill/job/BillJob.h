@@ -32,6 +32,24 @@ private:
   TBillReader reader_;
 };
 
+// A bill made elsewhere (a take-off, a building model) fed to a job line by
+// line, so that what its maker says of a line (a bad row, an element not
+// priced) is told once the reader has read up to it, in line order.
+class TBillLineFeed {
+public:
+  TBillLineFeed(TBillJob &job, std::string_view text) : job_(job), text_(text) {}
+  // Feeds the lines up to and with line `line` (1-based) not fed yet.
+  void Through(int line);
+  // Feeds the rest of the bill.
+  void Rest();
+
+private:
+  TBillJob &job_;
+  std::string_view text_;
+  std::size_t at_ = 0;
+  int line_ = 1;
+};
+
 // The options a bill starts with: erection and brackets as the set-up says.
 TBillOptions BillDefaults(const TPricerSetup &setup);
 

@@ -79,23 +79,16 @@ void FeedModelBill(TBillJob &job, const TModelBill &bill) {
   // A line in error names the elements it came from.
   job.Pricer().SetLineSource([&bill](int line) { return bill.Source(line); });
   const std::string_view text = bill.Text;
-  std::size_t at = 0;
-  int line = 1;
+  TBillLineFeed feed(job, text);
   for (const TModelNote &note : bill.Notes) {
     if (!note.NotPriced)
       continue;
     // Up to and with the note's own line, so the reader has read every line
     // before it and the notes stay in line order.
-    while (line <= note.BillLine && at < text.size()) {
-      const std::size_t nl = text.find('\n', at);
-      const std::size_t end = nl == std::string_view::npos ? text.size() : nl + 1;
-      job.Feed(text.substr(at, end - at));
-      at = end;
-      ++line;
-    }
+    feed.Through(note.BillLine);
     job.Pricer().NotPricedNote(note.BillLine, note.Keyword, note.Text);
   }
-  job.Feed(text.substr(at));
+  feed.Rest();
 }
 
 } // namespace korvane
