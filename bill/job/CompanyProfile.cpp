@@ -7,6 +7,7 @@
 #include "base/FileIO.h"
 #include "base/IniStore.h"
 #include "base/UserFolders.h"
+#include "bill/job/JobDetails.h"
 
 namespace korvane {
 
@@ -30,26 +31,13 @@ bool ReadInt(std::string_view text, int low, int high, int &out) {
   return true;
 }
 
-// "15", "12.5", with at most two decimals, 0 to 100.
+// "15" or "15%", "12.5": as a bill's VAT, the sign left out or not.
 bool ReadPercent(std::string_view text, TPercent100 &out) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text.back() == '%')
-    text = TrimBlanks(text.substr(0, text.size() - 1));
-  const std::size_t dot = text.find('.');
-  int whole = 0, part = 0;
-  if (!ReadInt(text.substr(0, dot), 0, 100, whole))
-    return false;
-  if (dot != std::string_view::npos) {
-    const std::string_view decimals = text.substr(dot + 1);
-    if (decimals.empty() || decimals.size() > 2 || !ReadInt(decimals, 0, 99, part))
-      return false;
-    if (decimals.size() == 1)
-      part *= 10;
-  }
-  if (whole * 100 + part > 10000)
-    return false;
-  out = whole * 100 + part;
-  return true;
+  std::string signed_(TrimBlanks(text));
+  if (signed_.empty() || signed_.back() != '%')
+    signed_ += '%';
+  std::string reason;
+  return ReadPercentText(signed_, out, reason);
 }
 
 } // namespace

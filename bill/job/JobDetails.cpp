@@ -83,37 +83,6 @@ bool ReadWhole(std::string_view text, int &out, int most) {
   return true;
 }
 
-// "12.5%": a percentage from 0 to 100 with at most two decimals.
-bool ReadPercent(std::string_view text, TPercent100 &out, std::string &reason) {
-  if (text.empty() || text.back() != '%') {
-    reason = "reads as a percentage, such as 15%";
-    return false;
-  }
-  text = TrimBlanks(text.substr(0, text.size() - 1));
-  const std::size_t dot = text.find('.');
-  const std::string_view whole = text.substr(0, dot);
-  const std::string_view part = dot == std::string_view::npos ? "" : text.substr(dot + 1);
-  int units = 0, hundredths = 0;
-  if (!ReadWhole(whole, units, 1000) ||
-      (dot != std::string_view::npos && (part.empty() || !ReadWhole(part, hundredths, 999)))) {
-    reason = "reads as a percentage, such as 15%";
-    return false;
-  }
-  if (part.size() > 2) {
-    reason = "takes at most two decimals";
-    return false;
-  }
-  if (part.size() == 1)
-    hundredths *= 10;
-  const int percent = units * 100 + hundredths;
-  if (percent > 10000) {
-    reason = "is more than 100%";
-    return false;
-  }
-  out = percent;
-  return true;
-}
-
 // "30 days", "1 day".
 bool ReadDays(std::string_view text, int &out) {
   const std::size_t blank = text.find_first_of(" \t");
@@ -160,6 +129,37 @@ bool SetOnce(std::optional<T> &field, T value, std::string_view name, std::strin
 }
 
 } // namespace
+
+// "12.5%": a percentage from 0 to 100 with at most two decimals.
+bool ReadPercentText(std::string_view text, TPercent100 &out, std::string &reason) {
+  if (text.empty() || text.back() != '%') {
+    reason = "reads as a percentage, such as 15%";
+    return false;
+  }
+  text = TrimBlanks(text.substr(0, text.size() - 1));
+  const std::size_t dot = text.find('.');
+  const std::string_view whole = text.substr(0, dot);
+  const std::string_view part = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+  int units = 0, hundredths = 0;
+  if (!ReadWhole(whole, units, 1000) ||
+      (dot != std::string_view::npos && (part.empty() || !ReadWhole(part, hundredths, 999)))) {
+    reason = "reads as a percentage, such as 15%";
+    return false;
+  }
+  if (part.size() > 2) {
+    reason = "takes at most two decimals";
+    return false;
+  }
+  if (part.size() == 1)
+    hundredths *= 10;
+  const int percent = units * 100 + hundredths;
+  if (percent > 10000) {
+    reason = "is more than 100%";
+    return false;
+  }
+  out = percent;
+  return true;
+}
 
 bool IsCalendarDate(std::string_view text) {
   return ReadDate(text).has_value();
@@ -261,7 +261,7 @@ TDetailLine ReadJobDetailLine(std::string_view line, TJobDetails &details, std::
   case TField::Discount:
   case TField::Vat: {
     TPercent100 percent = 0;
-    if (!ReadPercent(value, percent, why)) {
+    if (!ReadPercentText(value, percent, why)) {
       reason = label + " '" + std::string(value) + "' " + why;
       return TDetailLine::Bad;
     }

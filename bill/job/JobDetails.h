@@ -66,6 +66,10 @@ TDetailLine ReadJobDetailLine(std::string_view line, TJobDetails &details, std::
 // The longest validity a quote may name.
 constexpr int kMaxValidDays = 3660;
 
+// "12.5%": a percentage from 0 to 100 with at most two decimals; false with
+// `reason` (what the text should read as) for any other text.
+bool ReadPercentText(std::string_view text, TPercent100 &out, std::string &reason);
+
 // "2026-03-02" read as a calendar date; false for any other text.
 bool IsCalendarDate(std::string_view text);
 // `date` (YYYY-MM-DD) and `days` after it, as YYYY-MM-DD; empty when `date`
