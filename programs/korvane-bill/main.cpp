@@ -10,6 +10,7 @@
 
 #include "app/ProgramUsage.h"
 #include "bill/ui/BillForm.h"
+#include "desktop/FontWarmUp.h"
 #include "programs/korvane-bill/ExportCommand.h"
 
 using namespace korvane;
@@ -36,7 +37,9 @@ int main(int argc, char *argv[]) {
       return 2;
     }
   }
+  TFontWarmUp fonts;
   QApplication app(argc, argv);
+  const std::jthread fontDatabase = fonts.FillDatabase();
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));
@@ -52,6 +55,7 @@ int main(int argc, char *argv[]) {
     left.push_back(word.toStdString());
   args = TBillArgs{};
   ParseBillArgs(left, args, error);
+  fonts.Wait();
   // The unsaved bills of a run that ended without closing them come first.
   int opened = TBillForm::OfferLeftBehind(services);
   for (const std::string &path : args.Bills)

@@ -11,6 +11,7 @@
 #include "app/ui/SingleInstance.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/ToolIcons.h"
+#include "desktop/FontWarmUp.h"
 #include "desktop/MessageBoxSink.h"
 
 using namespace korvane;
@@ -22,7 +23,10 @@ int main(int argc, char *argv[]) {
     std::fwrite(usage.data(), 1, usage.size(), stdout);
     return 0;
   }
+  TFontWarmUp fonts;
   QApplication app(argc, argv);
+  const std::jthread fontDatabase = fonts.FillDatabase();
+  QApplication::setStyle(new TToolStyle);
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane"));
@@ -41,6 +45,7 @@ int main(int argc, char *argv[]) {
     return 0;
   }
 
+  fonts.Wait();
   TFormKorvaneServices services;
   services.ProgramDir = start.Folders.ProgramDir;
   services.Contact = start.Contact;
