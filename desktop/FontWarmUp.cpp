@@ -1,6 +1,7 @@
 #include "desktop/FontWarmUp.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -16,16 +17,22 @@ TFontWarmUp::TFontWarmUp() {
   });
 }
 
-TFontWarmUp::~TFontWarmUp() { thread_.join(); }
+TFontWarmUp::~TFontWarmUp() {
+  thread_.join();
+}
 
-std::jthread TFontWarmUp::FillDatabase() const {
-  return std::jthread([configured = configured_] {
+std::jthread TFontWarmUp::FillDatabase(QList<QFont> ahead) const {
+  return std::jthread([configured = configured_, ahead = std::move(ahead)] {
     configured.wait();
     // The list itself is not wanted: asking for it fills the database.
     (void)QFontDatabase::families();
+    for (const QFont &font : ahead)
+      (void)QFontMetrics(font).height();
   });
 }
 
-void TFontWarmUp::Wait() const { configured_.wait(); }
+void TFontWarmUp::Wait() const {
+  configured_.wait();
+}
 
 } // namespace korvane

@@ -44,7 +44,7 @@ TScrivelEditor::TScrivelEditor(QWidget *parent)
   // Printing: the colouring on white paper, whatever the screen background.
   SendScintilla(SCI_SETPRINTCOLOURMODE, static_cast<unsigned long>(SC_PRINT_COLOURONWHITE));
 
-  setMarginsFont(QFont(QStringLiteral("Terminal"), 9));
+  setMarginsFont(MarginFont());
   setMarginType(0, NumberMargin);
   setMarginWidth(0, 0);
   setMarginType(1, SymbolMargin);
@@ -118,6 +118,10 @@ void TScrivelEditor::ClearAll() {
   clear();
   markerDeleteAll();
   SendScintilla(SCI_EMPTYUNDOBUFFER);
+}
+
+QFont TScrivelEditor::MarginFont() {
+  return QFont(QStringLiteral("Terminal"), 9);
 }
 
 void TScrivelEditor::SetLineNumbers(bool on) {

@@ -21,6 +21,10 @@ public:
 
   explicit TScrivelEditor(QWidget *parent = nullptr);
 
+  // The line numbers' font, for a start that looks it up ahead of the
+  // first editor.
+  static QFont MarginFont();
+
   TIniLexer *Lexer() const { return lexer_; }
 
   // The text as the file will hold it: one entry per line, line ends removed,

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTemporaryDir>
 
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
@@ -271,7 +272,11 @@ void TBillForm::CostsClick() {
                      dataDir};
   TPricesServices prices = TPricesServices::Desktop();
   prices.dialogs = services_.Dialogs;
-  prices.billScratchPath = scratch_.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
+  // The cost editor's scratch bill lives while the dialog is open: made here,
+  // not with the window, so a window that never opens the costs leaves no
+  // folder behind even when it is killed.
+  const QTemporaryDir scratch;
+  prices.billScratchPath = scratch.filePath(QString::fromLatin1(kBillScratchName)).toStdString();
   TPricesDlg dialog(std::move(world), std::move(prices), this);
   // Here there is a bill for Insert to write into.
   dialog.SetBillHost(this);

@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
@@ -16,6 +17,18 @@ namespace {
 
 // What the program may say on standard error before the rest is dropped.
 constexpr qint64 kMaxSaid = 64 << 10;
+
+// The program names itself at the start of each line it writes, as a
+// command should; in the window's message, which names the file, that is
+// noise.
+QString WithoutProgramName(const QString &said, const QString &program) {
+  const QString name = QFileInfo(program).fileName() + QStringLiteral(": ");
+  QStringList lines = said.trimmed().split(QLatin1Char('\n'));
+  for (QString &line : lines)
+    if (line.startsWith(name))
+      line.remove(0, name.size());
+  return lines.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -72,13 +85,13 @@ TPricerRun RunPricerForBill(QWidget *parent, const QString &program, const QStri
                    : QObject::tr("Stopped after %1 s: the file takes too long to read.")
                          .arg(timeLimitMs / 1000);
   } else if (process.exitStatus() != QProcess::NormalExit || process.exitCode() > 1) {
-    run.Said =
-        said.trimmed().isEmpty() ? QObject::tr("The file could not be read.") : said.trimmed();
+    run.Said = said.trimmed().isEmpty() ? QObject::tr("The file could not be read.")
+                                        : WithoutProgramName(said, program);
   } else {
     std::string error;
     run.Made = ReadFileBytes(QFile::encodeName(billFile).toStdString(), run.BillText, &error,
                              TBillLexer::kMaxBillBytes);
-    run.Said = run.Made ? said.trimmed() : QString::fromStdString(error);
+    run.Said = run.Made ? WithoutProgramName(said, program) : QString::fromStdString(error);
   }
   return run;
 }

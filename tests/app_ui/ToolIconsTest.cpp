@@ -22,8 +22,9 @@ int InkedPixels(const QPixmap &pixmap) {
 // button gets a glyph drawn at 32 pixels, not a blank or a 16-pixel one,
 // and a disabled button its greyed form.
 TEST(ToolIcons, DrawnAtTheSizeAndInTheStateAsked) {
-  for (const TToolGlyph glyph : {TToolGlyph::Open, TToolGlyph::Save, TToolGlyph::Copy, TToolGlyph::Solve,
-                                 TToolGlyph::Help, TToolGlyph::Close, TToolGlyph::More}) {
+  for (const TToolGlyph glyph :
+       {TToolGlyph::Open, TToolGlyph::Save, TToolGlyph::Copy, TToolGlyph::Solve, TToolGlyph::Help,
+        TToolGlyph::Close, TToolGlyph::More}) {
     const QIcon icon = ToolIcon(glyph);
     const QPixmap small = icon.pixmap(QSize(16, 16));
     const QPixmap large = icon.pixmap(QSize(32, 32));
@@ -38,7 +39,9 @@ TEST(ToolIcons, DrawnAtTheSizeAndInTheStateAsked) {
 TEST(ToolIcons, StyleDrawsOnlyTheToolBarChevron) {
   TToolStyle style;
   const QImage chevron = ToolIcon(TToolGlyph::More).pixmap(QSize(16, 16)).toImage();
-  EXPECT_EQ(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16)).toImage(),
+  EXPECT_EQ(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                .pixmap(QSize(16, 16))
+                .toImage(),
             chevron);
   EXPECT_FALSE(style.standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }

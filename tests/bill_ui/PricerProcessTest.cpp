@@ -24,6 +24,8 @@ TEST_F(PricerProcessTest, TheBillComesBackAndAFailureSaysWhy) {
   run = RunPricerForBill(nullptr, kPricer, {"--takeoff", kTakeoff + ".missing"}, 60'000);
   EXPECT_FALSE(run.Made);
   EXPECT_TRUE(run.Said.contains(".missing")) << run.Said.toStdString();
+  // The message names the file; the program's name before each line goes.
+  EXPECT_FALSE(run.Said.contains("korvane-price:")) << run.Said.toStdString();
 
   run = RunPricerForBill(nullptr, kPricer + ".missing", {}, 60'000);
   EXPECT_FALSE(run.Made);
