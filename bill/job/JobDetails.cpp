@@ -43,6 +43,14 @@ constexpr std::array kFields{
     TFieldName{"Prepared by", TField::PreparedBy},
 };
 
+// JobDetailTexts() finds a field's name by its place.
+static_assert([] {
+  for (std::size_t i = 0; i < kFields.size(); ++i)
+    if (static_cast<std::size_t>(kFields[i].Field) != i)
+      return false;
+  return true;
+}());
+
 // `name` with its runs of blanks read as one space, case ignored.
 bool NamesField(std::string_view name, std::string_view field) {
   std::size_t i = 0;
@@ -184,6 +192,31 @@ std::span<const std::string_view> JobDetailFields() {
     return names;
   }();
   return kNames;
+}
+
+std::vector<TDetailText> JobDetailTexts(const TJobDetails &details) {
+  std::vector<TDetailText> texts;
+  const auto add = [&texts](TField field, std::string value) {
+    if (!value.empty())
+      texts.push_back({kFields[static_cast<std::size_t>(field)].Name, std::move(value)});
+  };
+  add(TField::Customer, details.Customer);
+  for (const std::string &line : details.CustomerAddress)
+    add(TField::CustomerAddress, line);
+  add(TField::Project, details.Project);
+  add(TField::Site, details.Site);
+  add(TField::Reference, details.Reference);
+  add(TField::QuoteNumber, details.QuoteNumber);
+  add(TField::Date, details.Date);
+  if (details.ValidDays)
+    add(TField::ValidFor,
+        std::to_string(*details.ValidDays) + (*details.ValidDays == 1 ? " day" : " days"));
+  if (details.Discount)
+    add(TField::Discount, PercentText(*details.Discount));
+  if (details.Vat)
+    add(TField::Vat, PercentText(*details.Vat));
+  add(TField::PreparedBy, details.PreparedBy);
+  return texts;
 }
 
 std::optional<TDetailText> SplitJobDetailLine(std::string_view line) {

@@ -53,6 +53,10 @@ struct TDetailText {
 // Null when `line` names no field.
 std::optional<TDetailText> SplitJobDetailLine(std::string_view line);
 
+// The details as a bill writes them, in JobDetailFields()'s order, the
+// customer's address one line each; fields not set are left out.
+std::vector<TDetailText> JobDetailTexts(const TJobDetails &details);
+
 enum class TDetailLine {
   NotAField, // any other line or comment
   Read,

@@ -22,7 +22,8 @@ std::uint8_t DecimalsOf(const std::string &shown) {
 
 } // namespace
 
-TJobTakeoffSheet::TJobTakeoffSheet() : used_(CatalogueProps().size()) {
+TJobTakeoffSheet::TJobTakeoffSheet(const TJobDetails &details)
+    : details_(JobDetailTexts(details)), used_(CatalogueProps().size()) {
   TCatalogue catalogue;
   BuildCatalogue(catalogue);
   itemRows_ = std::make_unique<TItemRowSet>(catalogue, sink_);
@@ -88,6 +89,15 @@ void TJobTakeoffSheet::Add(const TPricedLine &line) {
 }
 
 void TJobTakeoffSheet::Write(TXlsxBook &book, TXlsxSheet &sheet, lxw_format *bold) {
+  // Above the header, where the import takes a row that names a detail
+  // for that detail.
+  for (const TDetailText &detail : details_) {
+    sheet.Text(0, std::string(detail.Field), bold);
+    sheet.Text(1, detail.Value);
+    sheet.NextRow();
+  }
+  if (!details_.empty())
+    sheet.NextRow();
   const std::vector<std::string_view> &props = CatalogueProps();
   // The sheet's column of each property column used.
   std::vector<int> at(props.size(), -1);

@@ -1,7 +1,11 @@
 #pragma once
-// The "Take-off" sheet of a priced job's workbook: one row per priced line
-// in the columns the take-off import reads (bill/takeoff/TakeoffColumns.h),
-// so that the workbook read back as a take-off prices to the same figures:
+// The "Take-off" sheet of a priced job's workbook: the job's details, one
+// field to a row, then one row per priced line in the columns the take-off
+// import reads (bill/takeoff/TakeoffColumns.h), so that the workbook read
+// back as a take-off prices to the same figures, discount and VAT included:
+//
+//   Customer | Harbour Road Developments
+//   Discount | 5%
 //
 //   Section | Item         | Number | Width | Height | Length | ... | Erection | Brackets | Comment
 //   Risers  | StraightRect | 6      | 1200  | 600    | 2.400  | ... | Include  | Include  | bill
@@ -20,6 +24,7 @@
 
 #include "app/Catalogue.h"
 #include "base/MessageSink.h"
+#include "bill/job/JobDetails.h"
 #include "bill/job/JobWriter.h"
 #include "bill/job/XlsxBook.h"
 
@@ -29,7 +34,7 @@ class TItemRowSet;
 
 class TJobTakeoffSheet {
 public:
-  TJobTakeoffSheet();
+  explicit TJobTakeoffSheet(const TJobDetails &details);
   ~TJobTakeoffSheet();
   TJobTakeoffSheet(const TJobTakeoffSheet &) = delete;
   TJobTakeoffSheet &operator=(const TJobTakeoffSheet &) = delete;
@@ -39,6 +44,7 @@ public:
   void Write(TXlsxBook &book, TXlsxSheet &sheet, lxw_format *bold);
 
 private:
+  std::vector<TDetailText> details_;
   // One property's value: a number with the grid's decimals, or a choice.
   struct TValue {
     std::uint8_t Column = 0; // index into CatalogueProps()

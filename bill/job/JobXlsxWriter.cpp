@@ -94,7 +94,7 @@ void TJobXlsxWriter::Begin(const TJobInfo &info) {
                b.AddFormat(false, "#,##0.0"), b.AddFormat(true, "#,##0.0")});
   quote_ = &b.AddSheet("Quote");
   takeoffSheet_ = &b.AddSheet("Take-off");
-  takeoff_ = std::make_unique<TJobTakeoffSheet>();
+  takeoff_ = std::make_unique<TJobTakeoffSheet>(info.Details);
   WriteHeading(info);
 }
 

@@ -132,6 +132,44 @@ void TTakeoffBill::Bad(int sheetRow, std::string_view column, std::string text) 
   notes_.push_back(std::move(note));
 }
 
+void TTakeoffBill::Detail(int sheetRow, std::span<const TTakeoffCell> cells) {
+  // A title row above the header that names a detail of the job: in one
+  // cell ("Discount: 5%"), or the name in one and the value in the next.
+  std::vector<std::string_view> texts;
+  for (const TTakeoffCell &cell : cells)
+    if (const std::string_view text = TrimBlanks(cell.Text); !text.empty() && texts.size() < 2)
+      texts.push_back(text);
+  if (texts.empty())
+    return;
+  std::string line = "; " + OneLine(texts[0]);
+  if (texts.size() == 2) {
+    if (line.back() == ':')
+      line.pop_back();
+    line += ": " + OneLine(texts[1]);
+  }
+  const std::optional<TDetailText> detail = SplitJobDetailLine(line);
+  if (!detail || detail->Value.empty())
+    return;
+  details_.emplace_back(sheetRow, "; " + std::string(detail->Field) + ": " + detail->Value);
+}
+
+void TTakeoffBill::NextSheet() {
+  if (columns_.empty())
+    details_.clear();
+}
+
+void TTakeoffBill::WriteDetails() {
+  TJobDetails read;
+  std::string reason;
+  for (const auto &[sheetRow, line] : details_) {
+    if (ReadJobDetailLine(line, read, reason) == TDetailLine::Read)
+      Line(line);
+    else
+      Bad(sheetRow, SplitJobDetailLine(line)->Field, reason);
+  }
+  details_.clear();
+}
+
 void TTakeoffBill::Header(int sheetRow, std::span<const TTakeoffCell> cells) {
   std::string unread;
   int last = 0;
@@ -176,8 +214,11 @@ void TTakeoffBill::Row(int sheetRow, std::span<const TTakeoffCell> cells) {
   if (notes_.size() > kMaxBadRows)
     return;
   if (columns_.empty()) {
-    if (IsTakeoffHeader(cells))
+    if (IsTakeoffHeader(cells)) {
+      WriteDetails();
       Header(sheetRow, cells);
+    } else
+      Detail(sheetRow, cells);
     return;
   }
   TRowValues row;

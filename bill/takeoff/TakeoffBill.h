@@ -20,10 +20,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/Catalogue.h"
 #include "base/MessageSink.h"
+#include "bill/job/JobDetails.h"
 #include "bill/takeoff/TakeoffColumns.h"
 #include "bill/takeoff/TakeoffTable.h"
 
@@ -51,6 +53,9 @@ public:
   TTakeoffBill &operator=(const TTakeoffBill &) = delete;
 
   void Row(int sheetRow, std::span<const TTakeoffCell> cells) override;
+  // The details above a header are the take-off's; those of a sheet with
+  // none (a cover, or a workbook's quote) are dropped.
+  void NextSheet() override;
   // After the last row; false with `error` when no row was the header.
   bool Finish(std::string &error);
 
@@ -68,6 +73,8 @@ private:
   struct TRowValues; // one row's texts by column
 
   void Header(int sheetRow, std::span<const TTakeoffCell> cells);
+  void Detail(int sheetRow, std::span<const TTakeoffCell> cells);
+  void WriteDetails();
   void Item(int sheetRow, TRowValues &row);
   void Bad(int sheetRow, std::string_view column, std::string text);
   void Line(std::string_view text);
@@ -86,6 +93,9 @@ private:
   std::array<std::array<int, kMaxProps>, kTypeCount> slots_{};
   std::vector<TTakeoffNote> notes_;
   std::size_t items_ = 0;
+  // The details found above the header so far: the sheet's row, and the
+  // bill line that holds the detail.
+  std::vector<std::pair<int, std::string>> details_;
   std::string section_;
   std::string lastEntry_; // the keyword line the last item was written under
   TRecordingSink sink_;   // hears the row texts of the catalogue, which always build

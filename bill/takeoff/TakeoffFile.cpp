@@ -58,6 +58,7 @@ public:
     seen_ = seen_ || IsTakeoffHeader(cells);
     sink_.Row(sheetRow, cells);
   }
+  void NextSheet() override { sink_.NextSheet(); }
   bool Seen() const { return seen_; }
 
 private:
@@ -114,6 +115,8 @@ bool ReadTakeoffXlsx(const TXlsxZip &zip, std::string_view sheet, TTakeoffRowSin
   for (const TXlsxSheetRef *s = chosen; s != sheets.data() + sheets.size(); ++s) {
     if (!zip.Read(s->Part, kTakeoffMaxPartBytes, xml, error))
       return false;
+    if (s != chosen)
+      watch.NextSheet();
     if (!ReadXlsxSheet(xml, strings, watch, error)) {
       error = "sheet '" + s->Name + "': " + error;
       return false;

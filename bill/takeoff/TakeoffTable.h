@@ -20,6 +20,8 @@ public:
   virtual ~TTakeoffRowSink() = default;
   // The cells in column order; a row with none is never handed out.
   virtual void Row(int sheetRow, std::span<const TTakeoffCell> cells) = 0;
+  // A workbook's next sheet starts; its rows are counted from 1 again.
+  virtual void NextSheet() {}
 };
 
 // As a spreadsheet program counts them: columns A to XFD, rows 1 to 1048576.

@@ -31,6 +31,26 @@ std::string Body(const TRead &r) {
   return r.bill.substr(r.bill.find('\n') + 1);
 }
 
+// Title rows that name a detail of the job become its detail lines, in one
+// cell or two; a value that does not read is a bad row, never dropped.
+TEST(TakeoffBill, DetailRowsAboveTheHeader) {
+  const TRead r = Read("Harbour Road offices\n"
+                       "customer:,Quayside Ltd\n"
+                       "Discount: 5%\n"
+                       "VAT,fifteen\n"
+                       "Project,\n"
+                       "Item,Diameter,Length\n"
+                       "Spiral,400,3\n");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(Body(r), "; Customer: Quayside Ltd\n"
+                     "; Discount: 5%\n"
+                     "; take-off row 4, VAT: VAT 'fifteen' reads as a percentage, such as 15%\n"
+                     "Spiral\n"
+                     "\t-\t400  3\n");
+  ASSERT_EQ(r.notes.size(), 1u);
+  EXPECT_TRUE(r.notes[0].Bad);
+}
+
 TEST(TakeoffBill, CsvQuirks) {
   // Title rows above the header, a BOM, semicolons, a decimal comma, CR LF and
   // a comment holding a quoted line end and a doubled quote.

@@ -14,11 +14,17 @@
 namespace korvane::test {
 namespace {
 
-// Sections (and the untitled one above them), insulation of both kinds,
+// The job's details, discount and VAT among them; sections (and the
+// untitled one above them), insulation of both kinds,
 // flanges, gauges forced, vanes, a plate, reinforcing, erection and
 // brackets set every way, a number off in the options, and a line the
 // calculator does not price.
-const std::string kSmallJob = "GlobalSettings (Erection=Include, Brackets=Exclude)\n"
+const std::string kSmallJob = "; Customer: Harbour Road Developments\n"
+                              "; Customer address: 1 Quay Street\n"
+                              "; Customer address: Port Elspeth\n"
+                              "; Discount: 7.5%\n"
+                              "; VAT: 15%\n"
+                              "GlobalSettings (Erection=Include, Brackets=Exclude)\n"
                               "StraightRect (Insulation=Internal, InsThickness=50mm, Mezz35, "
                               "Gauge=1.2, NumberOff=3)\n"
                               "\t-\t900  450  1.250\n"
@@ -103,16 +109,20 @@ TEST(TakeoffRoundTrip, TakeoffSheetHoldsThePricedLinesAsTheGridShowsThem) {
   ASSERT_TRUE(zip.Open(xlsx, error)) << error;
   TRows sheet;
   ASSERT_TRUE(ReadTakeoffXlsx(zip, "Take-off", sheet, error)) << error;
-  ASSERT_EQ(sheet.Rows.size(), 8u); // the header and every line but the SetUp
-  EXPECT_EQ(sheet.Rows[0], "Section|Item|Number|Width|Height|Length|Gauge|Flange|Insulation|"
+  // The details, the header and every line but the SetUp.
+  ASSERT_EQ(sheet.Rows.size(), 13u);
+  EXPECT_EQ(sheet.Rows[0], "Customer|Harbour Road Developments");
+  EXPECT_EQ(sheet.Rows[2], "Customer address|Port Elspeth");
+  EXPECT_EQ(sheet.Rows[3], "Discount|7.5%");
+  EXPECT_EQ(sheet.Rows[5], "Section|Item|Number|Width|Height|Length|Gauge|Flange|Insulation|"
                            "Angle|Vanes|Width1|Width2|Diameter|Height1|Height2|Reinforcing|"
                            "Plate|Radius|Erection|Brackets|Comment");
-  EXPECT_EQ(sheet.Rows[1], "StraightRect|3|900|450|1.25|1.2|35mm Mezz|50mm Internal|Include|"
-                           "Exclude|bill line 3");
-  EXPECT_EQ(sheet.Rows[2], "Risers|VanedRadiusBend|2|800|400|Auto|30/3mm Angle|None|60|Yes|"
-                           "Exclude|Exclude|bill line 6");
-  EXPECT_EQ(sheet.Rows[5], "Branches|Elbow|2|1.0|None|45|500|Yes|1.5 Dia|Include|Exclude|"
-                           "bill line 15");
+  EXPECT_EQ(sheet.Rows[6], "StraightRect|3|900|450|1.25|1.2|35mm Mezz|50mm Internal|Include|"
+                           "Exclude|bill line 8");
+  EXPECT_EQ(sheet.Rows[7], "Risers|VanedRadiusBend|2|800|400|Auto|30/3mm Angle|None|60|Yes|"
+                           "Exclude|Exclude|bill line 11");
+  EXPECT_EQ(sheet.Rows[10], "Branches|Elbow|2|1.0|None|45|500|Yes|1.5 Dia|Include|Exclude|"
+                            "bill line 20");
   EXPECT_EQ(ReadTakeoffXlsx(zip, "Ducts", sheet, error), false);
   EXPECT_EQ(error, "it has no sheet 'Ducts'; its sheets: Quote, Take-off, Sheet per gauge, "
                    "Insulation, Not priced");
