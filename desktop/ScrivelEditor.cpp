@@ -1,7 +1,11 @@
 #include "desktop/ScrivelEditor.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QShortcut>
@@ -135,7 +139,14 @@ void TScrivelEditor::UpdateLineNumberWidth() {
     setMarginWidth(0, 0);
     return;
   }
-  setMarginWidth(0, QStringLiteral("0%1").arg(qMax(lines(), 999)));
+  // Measured in the line numbers' own font, at the editor's zoom, as the
+  // editor would measure it: asking the editor makes it load the fonts of
+  // every style at once, which a window not yet shown need not wait for.
+  QFont font = MarginFont();
+  font.setPointSizeF(
+      std::max(2.0, font.pointSizeF() + static_cast<double>(SendScintilla(SCI_GETZOOM))));
+  const QString widest = QStringLiteral("0%1").arg(qMax(lines(), 999));
+  setMarginWidth(0, static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(widest))));
 }
 
 void TScrivelEditor::SetBackground(const QColor &colour) {

@@ -292,11 +292,22 @@ TEST_F(ScrivelFormTest, PrintsTheTextToThePrintersFile) {
 
 TEST_F(ScrivelFormTest, ViewAndHelpMenusReachTheirServices) {
   auto form = MakeForm();
-  form->LineNumbersAction()->trigger();
-  EXPECT_TRUE(form->Editor()->LineNumbers());
-  EXPECT_GT(form->Editor()->marginWidth(0), 0);
-  form->LineNumbersAction()->trigger();
-  EXPECT_EQ(form->Editor()->marginWidth(0), 0);
+  TScrivelEditor &editor = *form->Editor();
+  // The margin fits the widest number as the editor itself measures it, at
+  // any zoom.
+  const auto measured = [&editor] {
+    return static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH,
+                                                 QsciScintillaBase::STYLE_LINENUMBER, "0999"));
+  };
+  for (const int zoom : {0, 4}) {
+    editor.zoomTo(zoom);
+    form->LineNumbersAction()->trigger();
+    EXPECT_TRUE(editor.LineNumbers());
+    EXPECT_GE(editor.marginWidth(0), measured());
+    EXPECT_LE(editor.marginWidth(0), measured() + 1);
+    form->LineNumbersAction()->trigger();
+    EXPECT_EQ(editor.marginWidth(0), 0);
+  }
   form->SelectBackgroundColour();
   EXPECT_EQ(form->Editor()->Background(), QColor(255, 255, 224));
   form->SetWebSite(QUrl("https://example.org/"));
