@@ -274,7 +274,7 @@ void TBillForm::UpdateCaption() {
 }
 
 QString TBillForm::BillName() const {
-  return BillFileName(path_);
+  return path_.isEmpty() && !untitled_.isEmpty() ? untitled_ : BillFileName(path_);
 }
 
 QString TBillForm::BillDir() const {

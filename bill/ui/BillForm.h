@@ -182,6 +182,8 @@ private:
   void ReplaceText(std::string_view now);
   bool KeepRecovery();
   void DropRecovery();
+  // A new window on the bill made from the take-off or model `source`.
+  TBillForm *OpenMadeBill(const std::string &text, const QString &source);
 
   TBillServices services_;
   TScrivelEditor *editor_ = nullptr;
@@ -202,6 +204,9 @@ private:
   std::unique_ptr<TJobTable> job_;
   TJobSummary summary_;
   QString path_;
+  // A new bill made from a take-off or a model is offered under that file's
+  // name ("harbour-road.dct") until it is saved.
+  QString untitled_;
   TCompanyProfile company_;
   QString companyProblem_; // why the profile file did not load
 

@@ -24,10 +24,7 @@ void TBillForm::ImportModelClick() {
          tr("No bill was made from %1.\n\n%2").arg(QFileInfo(chosen).fileName(), run.Said));
     return;
   }
-  // Opened as a restored bill is: new, unsaved, kept for recovery.
-  const TRecoveryRecord record{{}, QDateTime::currentSecsSinceEpoch(), run.BillText};
-  TBillForm *form = RestoreWindow(services_, record);
-  form->KeepRecovery();
+  TBillForm *form = OpenMadeBill(run.BillText, chosen);
   if (!run.Said.isEmpty())
     form->Tell(TMsgKind::Warning, TMsgButtons::Ok,
                tr("From %1:\n\n%2").arg(QFileInfo(chosen).fileName(), run.Said));

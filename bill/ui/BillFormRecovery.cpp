@@ -82,6 +82,16 @@ void TBillForm::DropRecovery() {
     services_.Recovery->Drop(recoverySlot_);
 }
 
+TBillForm *TBillForm::OpenMadeBill(const std::string &text, const QString &source) {
+  // Opened as a restored bill is: new, unsaved, kept for recovery.
+  const TRecoveryRecord record{{}, QDateTime::currentSecsSinceEpoch(), text};
+  TBillForm *form = RestoreWindow(services_, record);
+  form->untitled_ = QFileInfo(source).completeBaseName() + QStringLiteral(".dct");
+  form->UpdateCaption();
+  form->KeepRecovery();
+  return form;
+}
+
 TBillForm *TBillForm::RestoreWindow(const TBillServices &services, const TRecoveryRecord &record) {
   auto *form = new TBillForm(services);
   // As it was kept, byte for byte: the text came from the editor itself.

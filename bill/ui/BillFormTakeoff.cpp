@@ -57,10 +57,7 @@ void TBillForm::ImportTakeoffClick() {
     Tell(TMsgKind::Error, TMsgButtons::Ok, QString::fromStdString(error));
     return;
   }
-  // Opened as a restored bill is: new, unsaved, kept for recovery.
-  const TRecoveryRecord record{{}, QDateTime::currentSecsSinceEpoch(), bill.Text()};
-  TBillForm *form = RestoreWindow(services_, record);
-  form->KeepRecovery();
+  TBillForm *form = OpenMadeBill(bill.Text(), chosen);
   const bool bad = std::any_of(bill.Notes().begin(), bill.Notes().end(),
                                [](const TTakeoffNote &n) { return n.Bad; });
   form->Tell(bad ? TMsgKind::Warning : TMsgKind::Information, TMsgButtons::Ok,

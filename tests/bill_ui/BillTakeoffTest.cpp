@@ -50,6 +50,9 @@ TEST_F(BillTakeoffTest, ATakeoffOpensAsANewUnsavedBill) {
   ASSERT_NE(bill, nullptr) << (world.said.empty() ? "" : world.said.back());
   EXPECT_TRUE(bill->Unsaved());
   EXPECT_TRUE(bill->Path().isEmpty());
+  // Offered under the take-off's name until it is saved.
+  EXPECT_TRUE(bill->windowTitle().startsWith("level2-office-takeoff.dct* - "))
+      << bill->windowTitle().toStdString();
   bill->Reprice();
   // The example job, typed by hand, costs the same.
   EXPECT_EQ(bill->Summary().Total, "R42,454.29");
