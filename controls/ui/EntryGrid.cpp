@@ -51,7 +51,6 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
   checkBox_ = new QCheckBox(host);
   checkBox_->setFocusPolicy(Qt::NoFocus);
   checkBox_->hide();
-  list_ = new TMyListBox(this);
 
   connect(propButton_, &QAbstractButton::clicked, this, [this] {
     const int result = EditProperty(rows_, Row());
@@ -67,14 +66,6 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
     rows_.SetData(1, Row(), Variant(checked));
     rows_.DoSetData(1, Row());
   });
-  list_->OnCommit = [this](int index) {
-    rows_.SetData(1, Row(), Variant(static_cast<std::int32_t>(index)));
-    rows_.DoSetData(1, Row());
-  };
-  list_->OnClosed = [this] { takeFocusBack(); };
-  list_->OnPointerOutside = [this](const QPoint &global) { pointerMovedWithListOpen(global); };
-  list_->OnOwnPlace = [this](const QPoint &global) { return isListsOwnPlace(global); };
-
   // The row model has already sized the shared store; the grid follows it,
   // then takes its own defaults.
   SyncSizeFromStore();
@@ -97,11 +88,29 @@ TEntryGrid::TEntryGrid(TMessageSink &messages, QWidget *parent)
 }
 
 TEntryGrid::~TEntryGrid() {
+  if (!list_)
+    return;
   // The list is a pop-up window: no hide notifications while dying.
   list_->OnClosed = nullptr;
   list_->OnCommit = nullptr;
   list_->OnOwnPlace = nullptr;
   list_->OnPointerOutside = nullptr;
+}
+
+TMyListBox *TEntryGrid::ListBox() {
+  // Made when first pulled down: a window that is never shown in the first
+  // frame is not built before it.
+  if (!list_) {
+    list_ = new TMyListBox(this);
+    list_->OnCommit = [this](int index) {
+      rows_.SetData(1, Row(), Variant(static_cast<std::int32_t>(index)));
+      rows_.DoSetData(1, Row());
+    };
+    list_->OnClosed = [this] { takeFocusBack(); };
+    list_->OnPointerOutside = [this](const QPoint &global) { pointerMovedWithListOpen(global); };
+    list_->OnOwnPlace = [this](const QPoint &global) { return isListsOwnPlace(global); };
+  }
+  return list_;
 }
 
 void TEntryGrid::SetLines(std::vector<std::string> lines) {
@@ -330,7 +339,7 @@ void TEntryGrid::DrawCell(QPainter &painter, int col, int row, const QRect &rect
 // ---- the pull-down list -----------------------------------------------------
 
 void TEntryGrid::TogglePullDown() {
-  if (list_->isVisible()) {
+  if (list_ && list_->isVisible()) {
     closeList();
     return;
   }
@@ -342,7 +351,7 @@ void TEntryGrid::openList() {
   const QRect cell = CellRect(1, Row());
   if (!field || cell.isEmpty())
     return;
-  list_->clear();
+  ListBox()->clear();
   int textWidth = 0;
   const QFontMetrics metrics(list_->font());
   for (const std::string &item : field->Items()) {
@@ -375,7 +384,7 @@ void TEntryGrid::openList() {
 }
 
 void TEntryGrid::closeList() {
-  if (list_->isVisible())
+  if (list_ && list_->isVisible())
     list_->hide();
 }
 

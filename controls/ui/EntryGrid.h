@@ -66,7 +66,7 @@ public:
   TRowEditorButton *SpinUpButton() const { return spinUp_; }
   TRowEditorButton *SpinDownButton() const { return spinDown_; }
   QCheckBox *CheckBox() const { return checkBox_; }
-  TMyListBox *ListBox() const { return list_; }
+  TMyListBox *ListBox();
 
   // The pull-down list of the current row: opens it when closed, closes it
   // when open (a release on the pull-down button does this).
