@@ -1,7 +1,6 @@
 #include "desktop/FontWarmUp.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -21,13 +20,11 @@ TFontWarmUp::~TFontWarmUp() {
   thread_.join();
 }
 
-std::jthread TFontWarmUp::FillDatabase(QList<QFont> ahead) const {
-  return std::jthread([configured = configured_, ahead = std::move(ahead)] {
+std::jthread TFontWarmUp::FillDatabase() const {
+  return std::jthread([configured = configured_] {
     configured.wait();
     // The list itself is not wanted: asking for it fills the database.
     (void)QFontDatabase::families();
-    for (const QFont &font : ahead)
-      (void)QFontMetrics(font).height();
   });
 }
 

@@ -1,9 +1,6 @@
 #ifndef KORVANE_DESKTOP_FONTWARMUP_H
 #define KORVANE_DESKTOP_FONTWARMUP_H
 
-#include <QFont>
-#include <QList>
-
 #include <future>
 #include <thread>
 
@@ -16,7 +13,7 @@ namespace korvane {
 //
 //   TFontWarmUp fonts;                            // before the QApplication
 //   QApplication app(argc, argv);
-//   std::jthread fill = fonts.FillDatabase({...}); // ends before app does
+//   std::jthread fill = fonts.FillDatabase();     // ends before app does
 //   ... read the data ...
 //   fonts.Wait();                                 // before any font is read
 //
@@ -24,9 +21,8 @@ namespace korvane {
 // Qt's. Wait() keeps the window from asking for a font before it is in:
 // two threads that each found no configuration would each load one. The
 // second step fills Qt's font database, which Qt guards itself: whichever
-// thread asks first does the work and the other waits for it. It then
-// looks up the fonts the first window will ask for, so that the desktop's
-// stand-ins for families it lacks are found and kept for every thread.
+// thread asks first does the work and the other waits for it. (Fonts
+// themselves are not loaded ahead: Qt keeps them per thread.)
 class TFontWarmUp {
 public:
   TFontWarmUp();
@@ -35,9 +31,9 @@ public:
   TFontWarmUp &operator=(const TFontWarmUp &) = delete;
 
   // Once the QGuiApplication exists: fills its font database once the
-  // configuration is in, then looks up `ahead`. The thread it returns must
-  // end before the application does.
-  [[nodiscard]] std::jthread FillDatabase(QList<QFont> ahead = {}) const;
+  // configuration is in. The thread it returns must end before the
+  // application does.
+  [[nodiscard]] std::jthread FillDatabase() const;
   // Returns once the configuration is loaded.
   void Wait() const;
 

@@ -21,10 +21,6 @@ public:
 
   explicit TScrivelEditor(QWidget *parent = nullptr);
 
-  // The line numbers' font, for a start that looks it up ahead of the
-  // first editor.
-  static QFont MarginFont();
-
   TIniLexer *Lexer() const { return lexer_; }
 
   // The text as the file will hold it: one entry per line, line ends removed,
@@ -67,6 +63,8 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
+  // The line numbers' font.
+  static QFont MarginFont();
   int SearchFlags(const TSearchOptions &options) const;
   bool SelectionMatches(const QString &text, const TSearchOptions &options);
   void UpdateLineNumberWidth();

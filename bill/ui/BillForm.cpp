@@ -92,12 +92,6 @@ TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &p
   return form;
 }
 
-QList<QFont> TBillForm::FirstFrameFonts() {
-  QList<QFont> fonts = TDuctSyntax().Fonts();
-  fonts.append(TScrivelEditor::MarginFont());
-  return fonts;
-}
-
 void TBillForm::BuildWindow() {
   editor_ = new TScrivelEditor(this);
   // The bill highlighter replaces the INI colouring the component starts with.

@@ -50,9 +50,6 @@ public:
   // A new window, shown, on the bill at `path` (empty for a new bill).
   // Null when the file could not be read (the user was told).
   static TBillForm *OpenWindow(const TBillServices &services, const QString &path = QString());
-  // The fonts a bill window's first frame draws its text in, for a start
-  // that looks them up ahead.
-  static QList<QFont> FirstFrameFonts();
   // The window that has `path` open, or null.
   static TBillForm *WindowOf(const QString &path);
   // At start: offers the unsaved bills that runs now gone left in their

@@ -56,14 +56,6 @@ QFont TDuctSyntax::defaultFont(int style) const {
   return font;
 }
 
-QList<QFont> TDuctSyntax::Fonts() const {
-  QList<QFont> fonts;
-  for (int style = 0; style < kStyleCount; ++style)
-    if (const QFont font = defaultFont(style); !fonts.contains(font))
-      fonts.append(font);
-  return fonts;
-}
-
 void TDuctSyntax::styleText(int start, int end) {
   QsciScintilla *ed = editor();
   if (!ed || end <= start)

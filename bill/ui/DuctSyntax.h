@@ -17,8 +17,6 @@ public:
   QString description(int style) const override;
   QColor defaultColor(int style) const override;
   QFont defaultFont(int style) const override;
-  // Each font the styles use, once.
-  QList<QFont> Fonts() const;
   void styleText(int start, int end) override;
 
   // The file filter in a file dialog's form, "Brisvantore Files (*.dct)",

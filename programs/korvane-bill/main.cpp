@@ -39,7 +39,7 @@ int main(int argc, char *argv[]) {
   }
   TFontWarmUp fonts;
   QApplication app(argc, argv);
-  const std::jthread fontDatabase = fonts.FillDatabase(TBillForm::FirstFrameFonts());
+  const std::jthread fontDatabase = fonts.FillDatabase();
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));
