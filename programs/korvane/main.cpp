@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -60,7 +61,9 @@ int main(int argc, char *argv[]) {
   services.CostFileEditor = MakeCostEditor(start.Folders.ProgramDir, start.Folders.SharedDataDir);
   TFormKorvane form(world, std::move(services));
   QObject::connect(&guard, &TSingleInstance::Activate, &form, [&form] { BringToFront(&form); });
-  form.setWindowIcon(ProgramIcon());
   form.show();
+  // The frame's icon is drawn once the window is up; the task bar takes it
+  // on as it comes.
+  QTimer::singleShot(0, &form, [&form] { form.setWindowIcon(ProgramIcon()); });
   return app.exec();
 }
