@@ -20,6 +20,8 @@ QIcon ProgramIcon();
 // toolkit look through its image plugins while the first window is built.
 class TToolStyle : public QProxyStyle {
 public:
+  // Over the style `key` names: the one the user or the desktop chose.
+  explicit TToolStyle(const QString &key) : QProxyStyle(key) {}
   QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                      const QWidget *widget = nullptr) const override;
 };

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,7 +28,7 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
-  QApplication::setStyle(new TToolStyle);
+  QApplication::setStyle(new TToolStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane"));

@@ -37,7 +37,7 @@ TEST(ToolIcons, DrawnAtTheSizeAndInTheStateAsked) {
 }
 
 TEST(ToolIcons, StyleDrawsOnlyTheToolBarChevron) {
-  TToolStyle style;
+  TToolStyle style(QStringLiteral("Fusion"));
   const QImage chevron = ToolIcon(TToolGlyph::More).pixmap(QSize(16, 16)).toImage();
   EXPECT_EQ(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
                 .pixmap(QSize(16, 16))
