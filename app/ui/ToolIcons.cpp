@@ -1,18 +1,14 @@
 #include "app/ui/ToolIcons.h"
 
-#include <QApplication>
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QStyle>
-#include <QStyleOption>
+
+#include "desktop/DrawnIcon.h"
 
 namespace korvane {
 
 namespace {
-
-constexpr int kSize = 16;
 
 void DrawGlyph(QPainter &p, TToolGlyph glyph) {
   const QColor ink(0x2f, 0x3b, 0x48);
@@ -88,15 +84,6 @@ void DrawGlyph(QPainter &p, TToolGlyph glyph) {
     p.drawEllipse(QRectF(6.9, 11.4, 2.2, 2.2));
     break;
   }
-  case TToolGlyph::More: {
-    // The tool bar's overflow chevron.
-    p.setBrush(Qt::NoBrush);
-    const QPointF first[3] = {{4.5, 4.5}, {8.0, 8.0}, {4.5, 11.5}};
-    const QPointF second[3] = {{8.5, 4.5}, {12.0, 8.0}, {8.5, 11.5}};
-    p.drawPolyline(first, 3);
-    p.drawPolyline(second, 3);
-    break;
-  }
   case TToolGlyph::Close: {
     // A door left ajar, the way out.
     p.setBrush(QColor(0xb0, 0x6a, 0x3b));
@@ -139,40 +126,6 @@ void DrawElbow(QPainter &p) {
   p.drawRoundedRect(QRectF(29, 55, 24, 5), 1, 1);
 }
 
-// Draws a glyph at the size and in the state it is asked for, when it is
-// first painted: nothing is drawn while the window is built, and only the
-// sizes the screen shows are ever drawn.
-class TGlyphEngine final : public QIconEngine {
-public:
-  explicit TGlyphEngine(TToolGlyph glyph) : glyph_(glyph) {}
-
-  void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-  }
-
-  QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(size.width() / double(kSize), size.height() / double(kSize));
-    DrawGlyph(p, glyph_);
-    p.end();
-    if (mode == QIcon::Normal || mode == QIcon::Active)
-      return pixmap;
-    // Disabled and selected buttons greyed or tinted as the style does it
-    // for every other icon.
-    QStyleOption option;
-    option.palette = QApplication::palette();
-    return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
-  }
-
-  QIconEngine *clone() const override { return new TGlyphEngine(glyph_); }
-
-private:
-  TToolGlyph glyph_;
-};
-
 } // namespace
 
 QIcon ProgramIcon() {
@@ -191,14 +144,7 @@ QIcon ProgramIcon() {
 }
 
 QIcon ToolIcon(TToolGlyph glyph) {
-  return QIcon(new TGlyphEngine(glyph));
-}
-
-QIcon TToolStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
-                               const QWidget *widget) const {
-  if (icon == SP_ToolBarHorizontalExtensionButton)
-    return ToolIcon(TToolGlyph::More);
-  return QProxyStyle::standardIcon(icon, option, widget);
+  return DrawnIcon([glyph](QPainter &p) { DrawGlyph(p, glyph); });
 }
 
 } // namespace korvane

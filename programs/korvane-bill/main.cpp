@@ -4,12 +4,14 @@
 // writes one bill's quote or priced job and shows no window.
 #include <QApplication>
 #include <QIcon>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "app/ProgramUsage.h"
 #include "bill/ui/BillForm.h"
+#include "desktop/ChevronStyle.h"
 #include "desktop/FontWarmUp.h"
 #include "programs/korvane-bill/ExportCommand.h"
 
@@ -40,6 +42,7 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
+  QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane-bill"));

@@ -13,6 +13,7 @@
 #include "app/ui/SingleInstance.h"
 #include "app/ui/StartUp.h"
 #include "app/ui/ToolIcons.h"
+#include "desktop/ChevronStyle.h"
 #include "desktop/FontWarmUp.h"
 #include "desktop/MessageBoxSink.h"
 
@@ -28,7 +29,7 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
-  QApplication::setStyle(new TToolStyle(QApplication::style()->name()));
+  QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
   QApplication::setDesktopFileName(QStringLiteral("korvane"));

@@ -22,9 +22,8 @@ int InkedPixels(const QPixmap &pixmap) {
 // button gets a glyph drawn at 32 pixels, not a blank or a 16-pixel one,
 // and a disabled button its greyed form.
 TEST(ToolIcons, DrawnAtTheSizeAndInTheStateAsked) {
-  for (const TToolGlyph glyph :
-       {TToolGlyph::Open, TToolGlyph::Save, TToolGlyph::Copy, TToolGlyph::Solve, TToolGlyph::Help,
-        TToolGlyph::Close, TToolGlyph::More}) {
+  for (const TToolGlyph glyph : {TToolGlyph::Open, TToolGlyph::Save, TToolGlyph::Copy,
+                                 TToolGlyph::Solve, TToolGlyph::Help, TToolGlyph::Close}) {
     const QIcon icon = ToolIcon(glyph);
     const QPixmap small = icon.pixmap(QSize(16, 16));
     const QPixmap large = icon.pixmap(QSize(32, 32));
@@ -34,16 +33,6 @@ TEST(ToolIcons, DrawnAtTheSizeAndInTheStateAsked) {
     EXPECT_GT(InkedPixels(large), 3 * InkedPixels(small));
     EXPECT_NE(icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage(), small.toImage());
   }
-}
-
-TEST(ToolIcons, StyleDrawsOnlyTheToolBarChevron) {
-  TToolStyle style(QStringLiteral("Fusion"));
-  const QImage chevron = ToolIcon(TToolGlyph::More).pixmap(QSize(16, 16)).toImage();
-  EXPECT_EQ(style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
-                .pixmap(QSize(16, 16))
-                .toImage(),
-            chevron);
-  EXPECT_FALSE(style.standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }
 
 } // namespace
