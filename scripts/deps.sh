@@ -7,10 +7,12 @@ set -euo pipefail
 # appstream checks the package's metainfo, dpkg-dev and file let CPack find
 # the package's dependencies; libxlsxwriter-dev writes the XLSX workbook and
 # the take-off template's XLSX, unzip lets a test read a workbook's sheets
-# back, and libzip-dev and libexpat1-dev read a take-off's XLSX (a zip of XML).
+# back, and libzip-dev and libexpat1-dev read a take-off's XLSX (a zip of XML);
+# libfontconfig-dev lets the programs load the desktop's fonts on a second core.
 packages=(cmake make g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqscintilla2-qt6-dev libgl-dev libxlsxwriter-dev clang-format fonts-liberation
-  appstream dpkg-dev file libxcb1-dev poppler-utils unzip libzip-dev libexpat1-dev)
+  appstream dpkg-dev file libxcb1-dev poppler-utils unzip libzip-dev libexpat1-dev
+  libfontconfig-dev)
 extra=("$@")
 missing=()
 for p in "${packages[@]}" "${extra[@]}"; do
