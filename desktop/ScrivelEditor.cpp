@@ -1,11 +1,7 @@
 #include "desktop/ScrivelEditor.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontMetricsF>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QShortcut>
@@ -48,7 +44,7 @@ TScrivelEditor::TScrivelEditor(QWidget *parent)
   // Printing: the colouring on white paper, whatever the screen background.
   SendScintilla(SCI_SETPRINTCOLOURMODE, static_cast<unsigned long>(SC_PRINT_COLOURONWHITE));
 
-  setMarginsFont(MarginFont());
+  setMarginsFont(QFont(QStringLiteral("Terminal"), 9));
   setMarginType(0, NumberMargin);
   setMarginWidth(0, 0);
   setMarginType(1, SymbolMargin);
@@ -124,10 +120,6 @@ void TScrivelEditor::ClearAll() {
   SendScintilla(SCI_EMPTYUNDOBUFFER);
 }
 
-QFont TScrivelEditor::MarginFont() {
-  return QFont(QStringLiteral("Terminal"), 9);
-}
-
 void TScrivelEditor::SetLineNumbers(bool on) {
   lineNumbers_ = on;
   setMarginLineNumbers(0, on);
@@ -139,14 +131,7 @@ void TScrivelEditor::UpdateLineNumberWidth() {
     setMarginWidth(0, 0);
     return;
   }
-  // Measured in the line numbers' own font, at the editor's zoom, as the
-  // editor would measure it: asking the editor makes it load the fonts of
-  // every style at once, which a window not yet shown need not wait for.
-  QFont font = MarginFont();
-  font.setPointSizeF(
-      std::max(2.0, font.pointSizeF() + static_cast<double>(SendScintilla(SCI_GETZOOM))));
-  const QString widest = QStringLiteral("0%1").arg(qMax(lines(), 999));
-  setMarginWidth(0, static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(widest))));
+  setMarginWidth(0, QStringLiteral("0%1").arg(qMax(lines(), 999)));
 }
 
 void TScrivelEditor::SetBackground(const QColor &colour) {

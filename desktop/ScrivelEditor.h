@@ -63,8 +63,6 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  // The line numbers' font.
-  static QFont MarginFont();
   int SearchFlags(const TSearchOptions &options) const;
   bool SelectionMatches(const QString &text, const TSearchOptions &options);
   void UpdateLineNumberWidth();
