@@ -1,6 +1,7 @@
 #include "base/FileIO.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -267,5 +268,20 @@ bool WriteAtomically(const std::string &path, std::string_view bytes, std::strin
 }
 
 } // namespace
+
+bool ReadBlocks(int fd, const std::function<bool(std::string_view)> &feed, std::string &error) {
+  std::array<char, 64u << 10> block;
+  while (true) {
+    const ssize_t n = ::read(fd, block.data(), block.size());
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0) {
+      error = std::strerror(errno);
+      return false;
+    }
+    if (n == 0 || !feed(std::string_view(block.data(), static_cast<std::size_t>(n))))
+      return true;
+  }
+}
 
 } // namespace korvane

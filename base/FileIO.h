@@ -1,6 +1,7 @@
 #pragma once
 // File helpers shared by every reader and writer of the program.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,11 @@ bool AtomicWritePrivateFile(const std::string &path, std::string_view bytes,
 // remove it.
 using TWriteFaultHook = bool (*)(std::string_view path, std::size_t offset, std::size_t size);
 void SetWriteFaultHook(TWriteFaultHook hook);
+
+// Reads the open file `fd` to its end a block at a time, handing each block
+// to `feed`; a `feed` that returns false stops the reading early. False with
+// the file layer's `error` when a read fails.
+bool ReadBlocks(int fd, const std::function<bool(std::string_view)> &feed, std::string &error);
 
 // True for anything at `path` that is not a folder.
 bool FileExists(const std::string &path);

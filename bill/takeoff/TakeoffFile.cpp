@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/AsciiText.h"
+#include "base/FileIO.h"
 #include "bill/takeoff/TakeoffColumns.h"
 #include "bill/takeoff/TakeoffCsv.h"
 #include "bill/takeoff/XlsxParts.h"
@@ -29,22 +30,11 @@ bool Fail(std::string_view name, std::string &error) {
 
 bool ReadCsv(int fd, std::string_view head, TTakeoffBill &bill, std::string &error) {
   TTakeoffCsvReader csv(bill, IsTakeoffHeader);
-  if (!csv.Feed(head, error))
-    return false;
-  std::array<char, 64u << 10> block;
-  while (true) {
-    const ssize_t n = ::read(fd, block.data(), block.size());
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0) {
-      error = std::strerror(errno);
-      return false;
-    }
-    if (n == 0)
-      return csv.Finish(error);
-    if (!csv.Feed(std::string_view(block.data(), static_cast<std::size_t>(n)), error))
-      return false;
-  }
+  bool fed = csv.Feed(head, error);
+  return fed &&
+         ReadBlocks(
+             fd, [&](std::string_view block) { return fed = csv.Feed(block, error); }, error) &&
+         fed && csv.Finish(error);
 }
 
 // The most the sheets searched for a take-off's header unpack in all.

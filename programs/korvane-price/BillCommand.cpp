@@ -21,21 +21,13 @@ namespace {
 // Feeds the bill to `bill` a block at a time; false with `error` when it
 // cannot be read, or once the job has stopped.
 bool ReadBill(int fd, TBillJob &bill, TOutputBuffer &out, std::string &error) {
-  std::array<char, 64u << 10> block;
-  while (bill.Pricer().FatalError().empty()) {
-    const ssize_t n = ::read(fd, block.data(), block.size());
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n < 0) {
-      error = std::strerror(errno);
-      return false;
-    }
-    if (n == 0)
-      return true;
-    bill.Feed(std::string_view(block.data(), static_cast<std::size_t>(n)));
+  bool going = bill.Pricer().FatalError().empty();
+  const auto feed = [&](std::string_view block) {
+    bill.Feed(block);
     out.Commit();
-  }
-  return false;
+    return going = bill.Pricer().FatalError().empty();
+  };
+  return going && ReadBlocks(fd, feed, error) && going;
 }
 
 } // namespace
