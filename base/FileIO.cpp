@@ -284,4 +284,14 @@ bool ReadBlocks(int fd, const std::function<bool(std::string_view)> &feed, std::
   }
 }
 
+bool ReadFileBlocks(const std::string &path, const std::function<bool(std::string_view)> &feed,
+                    std::string &error) {
+  const TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  return ReadBlocks(fd.get(), feed, error);
+}
+
 } // namespace korvane

@@ -42,6 +42,9 @@ void SetWriteFaultHook(TWriteFaultHook hook);
 // to `feed`; a `feed` that returns false stops the reading early. False with
 // the file layer's `error` when a read fails.
 bool ReadBlocks(int fd, const std::function<bool(std::string_view)> &feed, std::string &error);
+// ReadBlocks over the file at `path`, opened for reading and closed after.
+bool ReadFileBlocks(const std::string &path, const std::function<bool(std::string_view)> &feed,
+                    std::string &error);
 
 // True for anything at `path` that is not a folder.
 bool FileExists(const std::string &path);

@@ -1,11 +1,8 @@
 #include "bill/model/ModelFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 
+#include "base/FileIO.h"
 #include "bill/model/IfcEntities.h"
 #include "bill/model/IfcTakeoff.h"
 #include "bill/model/StepFile.h"
@@ -13,8 +10,6 @@
 namespace korvane {
 
 namespace {
-
-constexpr std::size_t kChunk = 1u << 20;
 
 bool Finish(TStepFile &step, std::string_view name, TModelBill &bill, std::string &error) {
   if (!step.Finish(error))
@@ -35,10 +30,6 @@ bool Finish(TStepFile &step, std::string_view name, TModelBill &bill, std::strin
   return true;
 }
 
-struct TCloser {
-  void operator()(std::FILE *f) const { std::fclose(f); }
-};
-
 } // namespace
 
 bool ReadModelText(std::string_view bytes, std::string_view name, TModelBill &bill,
@@ -55,21 +46,13 @@ bool ReadModelFile(const std::string &path, TModelBill &bill, std::string &error
     error = "'" + path + "' is a folder, not a model";
     return false;
   }
-  const std::unique_ptr<std::FILE, TCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    error = "cannot open model '" + path + "': " + std::strerror(errno);
-    return false;
-  }
   TStepFile step(name, IfcEntityNames());
-  std::string chunk(kChunk, '\0');
-  while (true) {
-    const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), file.get());
-    step.Feed(std::string_view(chunk).substr(0, n));
-    if (n < chunk.size())
-      break;
-  }
-  if (std::ferror(file.get())) {
-    error = "cannot read model '" + path + "': " + std::strerror(errno);
+  const auto feed = [&step](std::string_view block) {
+    step.Feed(block);
+    return true;
+  };
+  if (!ReadFileBlocks(path, feed, error)) {
+    error = "cannot read model '" + path + "': " + error;
     return false;
   }
   return Finish(step, name, bill, error);

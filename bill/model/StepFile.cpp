@@ -201,7 +201,6 @@ void TStepFile::DataStatement(std::string_view text) {
     Fail("has an instance that is not read: " + Quote(text));
     return;
   }
-  ++instances_;
   rest = Trim(rest.substr(1));
   std::size_t n = 0;
   while (n < rest.size() && IsNameChar(rest[n]))

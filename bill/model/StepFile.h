@@ -52,7 +52,6 @@ public:
   // Every kept instance, in id order.
   std::span<const TStepEntity> Entities() const { return entities_; }
   // Instances read in the data section, kept or not.
-  std::size_t InstanceCount() const { return instances_; }
 
 private:
   enum class TState { Start, Header, Data, End };
@@ -77,7 +76,6 @@ private:
   std::string arena_; // the kept attribute texts, one after the other
   std::vector<TStepEntity> entities_;
   std::vector<std::pair<std::string_view, std::uint32_t>> names_; // sorted
-  std::size_t instances_ = 0;
 };
 
 } // namespace korvane

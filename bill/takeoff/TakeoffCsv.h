@@ -33,8 +33,6 @@ public:
   // The end of the file: its last record.
   bool Finish(std::string &error);
 
-  char Separator() const { return separator_; }
-
 private:
   bool Record(std::string &error);
   // Splits `record_` at `sep` into cells_; false when too wide.

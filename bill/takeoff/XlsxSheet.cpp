@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "bill/job/XlsxBook.h"
 #include "bill/takeoff/XlsxXml.h"
 
 namespace korvane {
@@ -61,13 +62,6 @@ std::string ShortestNumber(std::string_view text) {
   return out.ec == std::errc() ? std::string(buf.data(), out.ptr) : std::string(text);
 }
 
-std::string CellName(int col, int row) {
-  std::string name;
-  for (int c = col + 1; c > 0; c = (c - 1) / 26)
-    name.insert(name.begin(), static_cast<char>('A' + (c - 1) % 26));
-  return name + std::to_string(row);
-}
-
 class TSheetReader : public TXmlHandler {
 public:
   TSheetReader(const TXlsxStrings &strings, TTakeoffRowSink &sink, std::vector<TMerge> merges)
@@ -108,8 +102,8 @@ public:
     if (!collect_)
       return;
     if (value_.size() + text.size() > kTakeoffMaxCellBytes) {
-      Failure = "cell " + CellName(col_, row_) + " holds more than " +
-                std::to_string(kTakeoffMaxCellBytes) + " characters";
+      Failure = "cell " + TXlsxSheet::Cell(col_, static_cast<unsigned>(row_ - 1)) +
+                " holds more than " + std::to_string(kTakeoffMaxCellBytes) + " characters";
       return;
     }
     value_.append(text);
@@ -161,8 +155,9 @@ private:
       std::size_t i = 0;
       const auto res = std::from_chars(value_.data(), value_.data() + value_.size(), i);
       if (value_.empty() || res.ec != std::errc() || i >= strings_.Count()) {
-        Failure = "cell " + CellName(col_, row_) + " names shared string '" + value_.substr(0, 20) +
-                  "' of " + std::to_string(strings_.Count());
+        Failure = "cell " + TXlsxSheet::Cell(col_, static_cast<unsigned>(row_ - 1)) +
+                  " names shared string '" + value_.substr(0, 20) + "' of " +
+                  std::to_string(strings_.Count());
         return;
       }
       value_.assign(strings_.At(i));
