@@ -62,7 +62,7 @@ public:
   const std::string &Text() const { return text_; }
   const std::vector<TTakeoffNote> &Notes() const { return notes_; }
   std::size_t Items() const { return items_; }
-  bool HeaderFound() const { return !columns_.empty(); }
+  bool HeaderFound() const override { return !columns_.empty(); }
 
 private:
   struct TColumn {

@@ -40,22 +40,6 @@ bool ReadCsv(int fd, std::string_view head, TTakeoffBill &bill, std::string &err
 // The most the sheets searched for a take-off's header unpack in all.
 constexpr std::size_t kMaxSearchBytes = 4 * kTakeoffMaxPartBytes;
 
-// Hands the rows on, noting whether one was a take-off's header.
-class THeaderWatch : public TTakeoffRowSink {
-public:
-  explicit THeaderWatch(TTakeoffRowSink &sink) : sink_(sink) {}
-  void Row(int sheetRow, std::span<const TTakeoffCell> cells) override {
-    seen_ = seen_ || IsTakeoffHeader(cells);
-    sink_.Row(sheetRow, cells);
-  }
-  void NextSheet() override { sink_.NextSheet(); }
-  bool Seen() const { return seen_; }
-
-private:
-  TTakeoffRowSink &sink_;
-  bool seen_ = false;
-};
-
 bool ReadXlsxInto(const TXlsxZip &zip, std::string_view sheet, TTakeoffBill &bill,
                   std::string &error) {
   return ReadTakeoffXlsx(zip, sheet, bill, error) && bill.Finish(error);
@@ -99,20 +83,19 @@ bool ReadTakeoffXlsx(const TXlsxZip &zip, std::string_view sheet, TTakeoffRowSin
   // workbook whose take-off follows a cover or a quote (as Korvane's own
   // does) reads as it is; the sheets before it hold no header row, and a
   // take-off's reader skips rows above the header.
-  THeaderWatch watch(sink);
   std::string xml;
   std::size_t searched = 0;
   for (const TXlsxSheetRef *s = chosen; s != sheets.data() + sheets.size(); ++s) {
     if (!zip.Read(s->Part, kTakeoffMaxPartBytes, xml, error))
       return false;
     if (s != chosen)
-      watch.NextSheet();
-    if (!ReadXlsxSheet(xml, strings, watch, error)) {
+      sink.NextSheet();
+    if (!ReadXlsxSheet(xml, strings, sink, error)) {
       error = "sheet '" + s->Name + "': " + error;
       return false;
     }
     searched += xml.size();
-    if (!sheet.empty() || watch.Seen() || searched > kMaxSearchBytes)
+    if (!sheet.empty() || sink.HeaderFound() || searched > kMaxSearchBytes)
       break;
   }
   return true;

@@ -22,6 +22,9 @@ public:
   virtual void Row(int sheetRow, std::span<const TTakeoffCell> cells) = 0;
   // A workbook's next sheet starts; its rows are counted from 1 again.
   virtual void NextSheet() {}
+  // True once a row was a take-off's header: a workbook's later sheets are
+  // then not read.
+  virtual bool HeaderFound() const { return false; }
 };
 
 // As a spreadsheet program counts them: columns A to XFD, rows 1 to 1048576.
