@@ -448,6 +448,11 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
   ++items_;
 }
 
+std::size_t TTakeoffBill::BadRows() const {
+  return static_cast<std::size_t>(
+      std::count_if(notes_.begin(), notes_.end(), [](const TTakeoffNote &n) { return n.Bad; }));
+}
+
 bool TTakeoffBill::Finish(std::string &error) {
   if (notes_.size() > kMaxBadRows) {
     error = "more than " + std::to_string(kMaxBadRows) + " rows are in error: is it a take-off?";

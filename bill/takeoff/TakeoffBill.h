@@ -62,6 +62,8 @@ public:
   const std::string &Text() const { return text_; }
   const std::vector<TTakeoffNote> &Notes() const { return notes_; }
   std::size_t Items() const { return items_; }
+  // The rows that cannot be priced, among the notes.
+  std::size_t BadRows() const;
   bool HeaderFound() const override { return !columns_.empty(); }
 
 private:

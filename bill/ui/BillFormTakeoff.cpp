@@ -20,13 +20,11 @@ namespace {
 constexpr int kListedNotes = 12;
 
 QString NotesText(const TTakeoffBill &bill, const QString &file) {
-  int bad = 0;
+  const std::size_t bad = bill.BadRows();
   QStringList lines;
-  for (const TTakeoffNote &note : bill.Notes()) {
-    bad += note.Bad ? 1 : 0;
+  for (const TTakeoffNote &note : bill.Notes())
     if (lines.size() < kListedNotes)
       lines << QString::fromStdString(note.Said());
-  }
   const std::size_t items = bill.Items();
   QString text = QObject::tr("%1 %2 read from %3.")
                      .arg(items)
@@ -58,9 +56,7 @@ void TBillForm::ImportTakeoffClick() {
     return;
   }
   TBillForm *form = OpenMadeBill(bill.Text(), chosen);
-  const bool bad = std::any_of(bill.Notes().begin(), bill.Notes().end(),
-                               [](const TTakeoffNote &n) { return n.Bad; });
-  form->Tell(bad ? TMsgKind::Warning : TMsgKind::Information, TMsgButtons::Ok,
+  form->Tell(bill.BadRows() > 0 ? TMsgKind::Warning : TMsgKind::Information, TMsgButtons::Ok,
              NotesText(bill, file));
 }
 
