@@ -92,6 +92,15 @@ const TBillItemForm &BillItemForm(int code) {
   return kForms[static_cast<std::size_t>(code - kBillFirstItemType)];
 }
 
+int BillItemCode(int type, bool vanes, bool plate) {
+  for (int code = kBillFirstItemType; code <= kBillLastItemType; ++code) {
+    const TBillItemForm &form = BillItemForm(code);
+    if (form.Type == type && form.Vanes == vanes && form.Plate == plate)
+      return code;
+  }
+  return 0;
+}
+
 std::string_view BillNumbersHint(int type) {
   if (type < 0 || type >= kTypeCount)
     return {};

@@ -38,6 +38,10 @@ struct TBillItemForm {
 // The form of item keyword `code` (a bill token code from 39 to 65).
 const TBillItemForm &BillItemForm(int code);
 
+// The item keyword that prices calculator type `type` with the vanes and
+// plate asked for; 0 when the bill language has none.
+int BillItemCode(int type, bool vanes = false, bool plate = false);
+
 // The number of a line's numbers, as a reader sees them: "W H A N" ...
 std::string_view BillNumbersHint(int type);
 

@@ -64,17 +64,6 @@ std::string_view IncludeWord(std::string_view text) {
   return {};
 }
 
-// The keyword code of `type` with the vanes and plate asked for; 0 when the
-// bill language has no such keyword.
-int FormCode(int type, bool vanes, bool plate) {
-  for (int code = kBillFirstItemType; code <= kBillLastItemType; ++code) {
-    const TBillItemForm &form = BillItemForm(code);
-    if (form.Type == type && form.Vanes == vanes && form.Plate == plate)
-      return code;
-  }
-  return 0;
-}
-
 // Thrown nowhere: a row's first fault, with the column it is in.
 struct TFault {
   std::string Column;
@@ -354,7 +343,7 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
       if (flag && !yes)
         return Bad(sheetRow, name(slot), "No, but the item is " + OneLine(text(itemSlot)));
       flag = yes;
-      if (FormCode(type, vanes, plate) == 0)
+      if (BillItemCode(type, vanes, plate) == 0)
         return Bad(sheetRow, name(slot),
                    "the bill language has no keyword for a " + std::string(rec.Name) + " with " +
                        key + ": it cannot be written in a bill");
@@ -376,7 +365,7 @@ void TTakeoffBill::Item(int sheetRow, TRowValues &row) {
                    ", InsThickness=" + std::to_string(mm) + "mm");
     }
   }
-  code = FormCode(type, vanes, plate);
+  code = BillItemCode(type, vanes, plate);
   if (!form->HasQuantity && !text(qtySlot).empty())
     option("NumberOff=" + std::to_string(quantity));
 

@@ -112,14 +112,7 @@ int TakeoffItemCode(std::string_view text) {
   if (const int code = LookupBillKeyword(word); IsBillItemType(code))
     return code;
   const int type = FindDuctType(text);
-  if (type < 0)
-    return 0;
-  for (int code = kBillFirstItemType; code <= kBillLastItemType; ++code) {
-    const TBillItemForm &form = BillItemForm(code);
-    if (form.Type == type && !form.Vanes && !form.Plate)
-      return code;
-  }
-  return 0;
+  return type < 0 ? 0 : BillItemCode(type);
 }
 
 } // namespace korvane
