@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include "bill/BillComment.h"
 #include "bill/BillKeywords.h"
 #include "bill/job/BillItemForms.h"
 #include "bill/model/IfcEntities.h"
@@ -15,20 +16,6 @@ namespace {
 // The GlobalIds one bill line names, at most: a line stays far below the
 // longest a bill reader reads.
 constexpr std::size_t kMaxIdsPerLine = 500;
-
-// Text from the model as one line of a comment: no line break and no brace
-// that would open a comment of its own.
-std::string CommentText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    if (c == '{' || c == '}')
-      out += c == '{' ? '(' : ')';
-    else
-      out += static_cast<unsigned char>(c) < 32 || c == 127 ? ' ' : c;
-  }
-  return out;
-}
 
 struct TGroup {
   std::size_t First = 0; // the first element's place, for the order
@@ -79,7 +66,7 @@ void TWriter::Group(const TGroup &g) {
     for (std::size_t i = at; i < at + n; ++i) {
       if (i > at)
         line += ", ";
-      line += CommentText(g.Elements[i]->GlobalId);
+      line += BillCommentText(g.Elements[i]->GlobalId);
     }
     bill_.Sources.push_back({lines_ + 1, bill_.Text.size() + ids, line.size() - ids});
     if (!item.Note.empty())
@@ -91,7 +78,7 @@ void TWriter::Group(const TGroup &g) {
 
 void TWriter::Section(std::string_view title, std::span<const TModelElement> elements) {
   Line("");
-  Line("# " + CommentText(title));
+  Line("# " + BillCommentText(title));
   entry_.clear();
   // Identical items are one group, groups in the keyword's order and then
   // the model's.
@@ -120,8 +107,8 @@ void TWriter::Section(std::string_view title, std::span<const TModelElement> ele
       continue;
     TModelNote note;
     note.Keyword = IfcEntityTitle(e.Entity);
-    note.Text =
-        CommentText(e.GlobalId) + " '" + CommentText(e.Name) + "': " + CommentText(e.Item.Reason);
+    note.Text = BillCommentText(e.GlobalId) + " '" + BillCommentText(e.Name) +
+                "': " + BillCommentText(e.Item.Reason);
     Line("; not priced: " + note.Keyword + " " + note.Text);
     note.BillLine = lines_;
     bill_.Notes.push_back(std::move(note));
@@ -141,10 +128,10 @@ std::string_view TModelBill::Source(int line) const {
 TModelBill WriteModelBill(const TModelTakeoff &takeoff, std::string_view source) {
   TModelBill bill;
   TWriter w(bill);
-  w.Line("; Ductwork of building model '" + CommentText(source) + "' (" + takeoff.Schema +
-         ", lengths in " + CommentText(takeoff.Unit.Name) + ")");
+  w.Line("; Ductwork of building model '" + BillCommentText(source) + "' (" + takeoff.Schema +
+         ", lengths in " + BillCommentText(takeoff.Unit.Name) + ")");
   if (!takeoff.Project.empty())
-    w.Line("; Project: " + CommentText(takeoff.Project));
+    w.Line("; Project: " + BillCommentText(takeoff.Project));
   if (takeoff.Ignored > 0) {
     TModelNote note;
     note.NotPriced = false;

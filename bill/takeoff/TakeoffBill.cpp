@@ -10,6 +10,7 @@
 #include "app/ItemValueEntry.h"
 #include "base/AsciiText.h"
 #include "base/NumberText.h"
+#include "bill/BillComment.h"
 #include "bill/BillKeywords.h"
 #include "bill/job/BillItemForms.h"
 #include "bill/job/BillOptions.h"
@@ -26,11 +27,7 @@ constexpr std::size_t kMaxValueBytes = 256;
 
 // What a row's text becomes inside a comment line: one line, cut short.
 std::string OneLine(std::string_view text) {
-  std::string line(text.substr(0, kMaxValueBytes));
-  for (char &c : line)
-    if (c == '\r' || c == '\n' || c == '\t')
-      c = ' ';
-  return line;
+  return BillCommentText(text, kMaxValueBytes);
 }
 
 std::string Quoted(std::string_view text) {
