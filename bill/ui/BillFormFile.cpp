@@ -148,7 +148,9 @@ bool TBillForm::Export(const TJobFormat &format, const QString &path) {
   if (!ExportBill(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                   PriceRequest(), format, path, QuotePaper(SettingsFileOf(services_)), result)) {
     Tell(TMsgKind::Error, TMsgButtons::Ok,
-         tr("Cannot export the quote: %1").arg(QString::fromStdString(result.Error)));
+         tr("%1 could not be written to %2:\n%3")
+             .arg(QString::fromUtf8(format.Title.data(), qsizetype(format.Title.size())),
+                  QDir::toNativeSeparators(path), QString::fromStdString(result.Error)));
     return false;
   }
   if (!result.Warning.empty())
