@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include "base/NumberText.h"
+#include "desktop/EditorFont.h"
 
 namespace korvane {
 
@@ -30,12 +31,7 @@ QColor TIniLexer::defaultColor(int style) const {
 }
 
 QFont TIniLexer::defaultFont(int style) const {
-  QFont font(QStringLiteral("Courier New"), 10);
-  if (style == Section)
-    font.setBold(true);
-  if (style == Comment)
-    font.setItalic(true);
-  return font;
+  return EditorFont(style == Section, style == Comment);
 }
 
 std::vector<std::pair<int, int>> TIniLexer::LineStyles(std::string_view line) {

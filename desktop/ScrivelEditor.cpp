@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QToolTip>
 
+#include "desktop/EditorFont.h"
 #include "desktop/IniLexer.h"
 
 namespace korvane {
@@ -28,8 +29,7 @@ QStringList LocalFiles(const QMimeData *mime) {
 
 TScrivelEditor::TScrivelEditor(QWidget *parent)
     : QsciScintilla(parent), lexer_(new TIniLexer(this)) {
-  const QFont font(QStringLiteral("Courier New"), 10);
-  setFont(font);
+  setFont(EditorFont());
   setLexer(lexer_);
   setUtf8(true);
   setEolMode(EolUnix);
@@ -44,7 +44,7 @@ TScrivelEditor::TScrivelEditor(QWidget *parent)
   // Printing: the colouring on white paper, whatever the screen background.
   SendScintilla(SCI_SETPRINTCOLOURMODE, static_cast<unsigned long>(SC_PRINT_COLOURONWHITE));
 
-  setMarginsFont(QFont(QStringLiteral("Terminal"), 9));
+  setMarginsFont(EditorFont());
   setMarginType(0, NumberMargin);
   setMarginWidth(0, 0);
   setMarginType(1, SymbolMargin);

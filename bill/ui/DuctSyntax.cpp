@@ -6,6 +6,7 @@
 
 #include "bill/BillScanner.h"
 #include "bill/BillSyntaxStyle.h"
+#include "desktop/EditorFont.h"
 
 namespace korvane {
 
@@ -48,12 +49,8 @@ QColor TDuctSyntax::defaultColor(int style) const {
 }
 
 QFont TDuctSyntax::defaultFont(int style) const {
-  QFont font = QsciLexerCustom::defaultFont(style);
-  if (const TBillAttribute *attr = Attribute(style)) {
-    font.setBold(attr->bold);
-    font.setItalic(attr->italic);
-  }
-  return font;
+  const TBillAttribute *attr = Attribute(style);
+  return EditorFont(attr && attr->bold, attr && attr->italic);
 }
 
 void TDuctSyntax::styleText(int start, int end) {

@@ -13,6 +13,7 @@
 #include "bill/ui/BillForm.h"
 #include "desktop/ChevronStyle.h"
 #include "desktop/FontWarmUp.h"
+#include "desktop/SessionBusWarmUp.h"
 #include "programs/korvane-bill/ExportCommand.h"
 
 using namespace korvane;
@@ -42,6 +43,7 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
+  const std::jthread sessionBus = ConnectSessionBusAhead();
   QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));

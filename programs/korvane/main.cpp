@@ -16,6 +16,7 @@
 #include "desktop/ChevronStyle.h"
 #include "desktop/FontWarmUp.h"
 #include "desktop/MessageBoxSink.h"
+#include "desktop/SessionBusWarmUp.h"
 
 using namespace korvane;
 
@@ -29,6 +30,7 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
+  const std::jthread sessionBus = ConnectSessionBusAhead();
   QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));

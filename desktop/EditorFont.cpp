@@ -1,0 +1,14 @@
+#include "desktop/EditorFont.h"
+
+#include <QFontDatabase>
+
+namespace korvane {
+
+QFont EditorFont(bool bold, bool italic) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+} // namespace korvane
