@@ -7,9 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include <xlsxwriter.h>
-
 #include "base/FileIO.h"
+#include "bill/job/XlsxWriterLibrary.h"
 
 namespace korvane {
 
@@ -60,11 +59,11 @@ std::size_t Characters(std::string_view utf8) {
   }));
 }
 
-std::string ErrorText(int error) {
+std::string ErrorText(const TXlsxWriterLibrary &library, int error) {
   if (error == LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE)
     return "the workbook cannot hold the job: a worksheet has at most 1,048,576 rows";
   return std::string("the workbook cannot be written: ") +
-         lxw_strerror(static_cast<lxw_error>(error));
+         library.ErrorText(static_cast<lxw_error>(error));
 }
 
 } // namespace
@@ -100,19 +99,19 @@ void TXlsxSheet::Text(int column, std::string_view text, lxw_format *format) {
     return;
   const std::string cell = CellText(text);
   Widen(column, Characters(cell));
-  Check(worksheet_write_string(sheet_, row_, static_cast<lxw_col_t>(column), cell.c_str(), format));
+  Check(library_.WriteString(sheet_, row_, static_cast<lxw_col_t>(column), cell.c_str(), format));
 }
 
 void TXlsxSheet::Number(int column, double value, lxw_format *format, std::string_view shown) {
   Widen(column, Characters(shown));
-  Check(worksheet_write_number(sheet_, row_, static_cast<lxw_col_t>(column), value, format));
+  Check(library_.WriteNumber(sheet_, row_, static_cast<lxw_col_t>(column), value, format));
 }
 
 void TXlsxSheet::Formula(int column, const std::string &formula, double value, lxw_format *format,
                          std::string_view shown) {
   Widen(column, Characters(shown));
-  Check(worksheet_write_formula_num(sheet_, row_, static_cast<lxw_col_t>(column), formula.c_str(),
-                                    format, value));
+  Check(library_.WriteFormula(sheet_, row_, static_cast<lxw_col_t>(column), formula.c_str(), format,
+                              value));
 }
 
 std::string TXlsxSheet::Cell(int column, unsigned row) {
@@ -123,22 +122,24 @@ std::string TXlsxSheet::Cell(int column, unsigned row) {
 }
 
 void TXlsxSheet::FreezeAbove() {
-  worksheet_freeze_panes(sheet_, row_, 0);
+  library_.FreezePanes(sheet_, row_, 0);
 }
 
 void TXlsxSheet::FitColumns() {
   for (std::size_t column = 0; column < widths_.size(); ++column)
     if (widths_[column] > 0)
-      Check(worksheet_set_column(sheet_, static_cast<lxw_col_t>(column),
-                                 static_cast<lxw_col_t>(column),
-                                 static_cast<double>(widths_[column] + 2), nullptr));
+      Check(library_.SetColumn(sheet_, static_cast<lxw_col_t>(column),
+                               static_cast<lxw_col_t>(column),
+                               static_cast<double>(widths_[column] + 2), nullptr));
 }
 
 void TXlsxBook::TCloser::operator()(lxw_workbook *book) const {
-  workbook_close(book);
+  Library->CloseBook(book);
 }
 
-TXlsxBook::TXlsxBook() {
+TXlsxBook::TXlsxBook() : library_(XlsxWriterLibrary(error_)), book_(nullptr, TCloser{library_}) {
+  if (!library_)
+    return;
   std::error_code failed;
   std::filesystem::path temporary = std::filesystem::temp_directory_path(failed);
   if (failed)
@@ -156,7 +157,7 @@ TXlsxBook::TXlsxBook() {
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = folder_.data();
-  book_.reset(workbook_new_opt((folder_ + kBookName).c_str(), &options));
+  book_.reset(library_->NewBook((folder_ + kBookName).c_str(), &options));
   if (!book_)
     error_ = "the workbook cannot be started";
 }
@@ -170,16 +171,17 @@ TXlsxBook::~TXlsxBook() {
 }
 
 TXlsxSheet &TXlsxBook::AddSheet(const char *name) {
-  sheets_.push_back(std::make_unique<TXlsxSheet>(workbook_add_worksheet(book_.get(), name)));
+  sheets_.push_back(
+      std::make_unique<TXlsxSheet>(*library_, library_->AddWorksheet(book_.get(), name)));
   return *sheets_.back();
 }
 
 lxw_format *TXlsxBook::AddFormat(bool bold, const std::string &numberFormat) {
-  lxw_format *format = workbook_add_format(book_.get());
+  lxw_format *format = library_->AddFormat(book_.get());
   if (bold)
-    format_set_bold(format);
+    library_->SetBold(format);
   if (!numberFormat.empty())
-    format_set_num_format(format, numberFormat.c_str());
+    library_->SetNumberFormat(format, numberFormat.c_str());
   return format;
 }
 
@@ -194,11 +196,11 @@ bool TXlsxBook::Close(std::string &out, std::string &error) {
     if (failed == 0)
       failed = sheet->Error();
   }
-  const lxw_error closed = workbook_close(book_.release());
+  const lxw_error closed = library_->CloseBook(book_.release());
   if (failed == 0)
     failed = closed;
   if (failed != 0) {
-    error = ErrorText(failed);
+    error = ErrorText(*library_, failed);
     return false;
   }
   std::string bytes, why;

@@ -3,7 +3,8 @@
 // sheet row by row from the top, so that a job of any length keeps only the
 // row being written in memory. The library writes files only, so the
 // workbook is made in a private temporary folder and read back whole when
-// it is closed; the folder goes with the book, written or not.
+// it is closed; the folder goes with the book, written or not. The library
+// is opened with the first book a program makes.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -15,6 +16,8 @@ struct lxw_worksheet;
 struct lxw_format;
 
 namespace korvane {
+
+struct TXlsxWriterLibrary;
 
 // The longest text a cell holds, in bytes (a spreadsheet's limit is in
 // characters, so this is on the safe side of it).
@@ -30,7 +33,8 @@ std::string CellText(std::string_view text);
 // library reports is kept for the book.
 class TXlsxSheet {
 public:
-  explicit TXlsxSheet(lxw_worksheet *sheet) : sheet_(sheet) {}
+  TXlsxSheet(const TXlsxWriterLibrary &library, lxw_worksheet *sheet)
+      : library_(library), sheet_(sheet) {}
 
   void Text(int column, std::string_view text, lxw_format *format = nullptr);
   // `shown` is the number as the format shows it, for the column's width.
@@ -53,6 +57,7 @@ private:
   void Widen(int column, std::size_t characters);
   void Check(int error);
 
+  const TXlsxWriterLibrary &library_;
   lxw_worksheet *sheet_; // the workbook's
   unsigned row_ = 0;
   std::vector<std::size_t> widths_; // in characters, by column
@@ -79,10 +84,12 @@ public:
 
 private:
   struct TCloser {
+    const TXlsxWriterLibrary *Library;
     void operator()(lxw_workbook *book) const;
   };
-  std::string folder_; // the private temporary folder; empty when none was made
   std::string error_;
+  const TXlsxWriterLibrary *library_; // null when it cannot be opened
+  std::string folder_;                // the private temporary folder; empty when none was made
   std::unique_ptr<lxw_workbook, TCloser> book_;
   std::vector<std::unique_ptr<TXlsxSheet>> sheets_;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The zip an XLSX is, read with libzip: its parts by name, each unpacked in
 // blocks and refused past a byte cap whatever its header claims, so a zip
-// bomb costs at most the cap.
+// bomb costs at most the cap. The library is opened with the first zip a
+// program reads.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -10,6 +11,8 @@
 struct zip;
 
 namespace korvane {
+
+struct TZipLibrary;
 
 class TXlsxZip {
 public:
@@ -29,9 +32,14 @@ public:
   bool Read(std::string_view name, std::size_t cap, std::string &out, std::string &error) const;
 
 private:
+  // False, with `error`, when the library cannot be opened.
+  bool OpenLibrary(std::string &error);
+
   struct TClose {
+    const TZipLibrary *Library;
     void operator()(zip *z) const;
   };
+  const TZipLibrary *library_ = nullptr;
   std::unique_ptr<zip, TClose> zip_;
 };
 
