@@ -72,6 +72,7 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
 }
 
 TBillForm::~TBillForm() {
+  WriteRecent();
   // The table outlives job_ (QWidget deletes its children after our members
   // are gone) and asks its model for rows while it hides.
   model_->SetRows(nullptr);

@@ -154,7 +154,13 @@ private:
   void UpdateCaption();
   void ShowJob();
   void MarkBadLines();
+  // Puts `path` first in the recent bills. A window not yet shown writes the
+  // list once it has drawn itself: the write waits for the disk, and the
+  // first frame should not.
   void AddRecent(const QString &path);
+  void WriteRecent();
+  // `stored` with the paths not yet written put first.
+  QStringList WithUnwritten(QStringList stored) const;
   void FillRecentMenu();
   QString BillName() const;
   QString BillDir() const;
@@ -201,6 +207,7 @@ private:
   std::unique_ptr<TJobTable> job_;
   TJobSummary summary_;
   QString path_;
+  QStringList unwrittenRecent_; // newest first
   // A new bill made from a take-off or a model is offered under that file's
   // name ("harbour-road.dct") until it is saved.
   QString untitled_;

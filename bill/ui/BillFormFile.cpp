@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "base/FileIO.h"
 #include "bill/BillLexer.h"
@@ -31,6 +32,8 @@ namespace korvane {
 namespace {
 
 const QString kRecentKey = SettingsKeys::kBillRecentFiles;
+// Long enough for a window that opens on a bill to have drawn itself.
+constexpr int kRecentWriteDelayMs = 250;
 
 } // namespace
 
@@ -120,18 +123,37 @@ void TBillForm::OpenClick() {
 }
 
 QStringList TBillForm::RecentFiles() const {
-  QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
-  return settings.value(kRecentKey).toStringList();
+  const QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
+  return WithUnwritten(settings.value(kRecentKey).toStringList());
+}
+
+QStringList TBillForm::WithUnwritten(QStringList stored) const {
+  for (auto path = unwrittenRecent_.crbegin(); path != unwrittenRecent_.crend(); ++path) {
+    stored.removeAll(*path);
+    stored.prepend(*path);
+  }
+  while (stored.size() > kRecentCount)
+    stored.removeLast();
+  return stored;
 }
 
 void TBillForm::AddRecent(const QString &path) {
-  QStringList recent = RecentFiles();
-  recent.removeAll(path);
-  recent.prepend(path);
-  while (recent.size() > kRecentCount)
-    recent.removeLast();
+  const bool waiting = !unwrittenRecent_.isEmpty();
+  unwrittenRecent_.removeAll(path);
+  unwrittenRecent_.prepend(path);
+  if (isVisible())
+    WriteRecent();
+  else if (!waiting)
+    QTimer::singleShot(kRecentWriteDelayMs, this, &TBillForm::WriteRecent);
+}
+
+void TBillForm::WriteRecent() {
+  if (unwrittenRecent_.isEmpty())
+    return;
+  // Put first in the list as it is now: another window may have changed it.
   QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
-  settings.setValue(kRecentKey, recent);
+  settings.setValue(kRecentKey, WithUnwritten(settings.value(kRecentKey).toStringList()));
+  unwrittenRecent_.clear();
 }
 
 void TBillForm::FillRecentMenu() {

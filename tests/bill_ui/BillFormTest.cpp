@@ -26,6 +26,7 @@
 #include "bill/ui/JobDetailsDlg.h"
 #include "bill/ui/JobTableModel.h"
 #include "desktop/ScrivelEditor.h"
+#include "desktop/SettingsKeys.h"
 #include "tests/bill_ui/BillWorld.h"
 #include "tests/support/UiTest.h"
 
@@ -71,6 +72,27 @@ protected:
 
   TBillWorld world;
 };
+
+TEST_F(BillFormTest, WindowsOpeningTogetherEachPutTheirBillFirstInTheRecentList) {
+  // A window not yet shown writes the list later; two at once keep both.
+  const QString a = File("a.dct"), b = File("b.dct");
+  ASSERT_TRUE(AtomicWriteFile(a.toStdString(), "Nipple 500 2\n"));
+  ASSERT_TRUE(AtomicWriteFile(b.toStdString(), "Nipple 400 1\n"));
+  const auto stored = [this] {
+    return QSettings(File("korvane.conf"), QSettings::IniFormat)
+        .value(SettingsKeys::kBillRecentFiles)
+        .toStringList();
+  };
+  TBillForm *first = Open();
+  TBillForm *second = Open();
+  ASSERT_TRUE(first->LoadFile(a));
+  ASSERT_TRUE(second->LoadFile(b));
+  EXPECT_EQ(second->RecentFiles().value(0), b);
+  EXPECT_TRUE(stored().isEmpty());
+  delete first; // a window that closes writes what it has not
+  EXPECT_EQ(stored(), QStringList{a});
+  QTRY_COMPARE(stored(), (QStringList{b, a}));
+}
 
 TEST_F(BillFormTest, ExampleJobThenTypingFollows) {
   TBillForm *form = Open();
