@@ -6,6 +6,8 @@ namespace korvane {
 
 namespace {
 
+// The loader's own text names the library: "libzip.so.4: cannot open shared
+// object file: No such file or directory".
 std::string LoaderError() {
   const char *why = dlerror();
   return why ? why : "unknown error";
@@ -17,12 +19,13 @@ void TLoadedLibrary::TClose::operator()(void *handle) const {
   dlclose(handle);
 }
 
-TLoadedLibrary::TLoadedLibrary(const std::string &soname) : soname_(soname) {
+TLoadedLibrary::TLoadedLibrary(const std::string &soname) {
   // Every function is bound now, so a missing one is told here rather than
-  // ending the program at its first call.
-  handle_.reset(dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL));
+  // ending the program at its first call. The library is never unloaded:
+  // code that runs as the program exits may still be in it.
+  handle_.reset(dlopen(soname.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
   if (!handle_)
-    error_ = soname + " cannot be opened: " + LoaderError();
+    error_ = LoaderError();
 }
 
 void *TLoadedLibrary::Symbol(const char *name) {
@@ -31,7 +34,7 @@ void *TLoadedLibrary::Symbol(const char *name) {
   dlerror(); // forgets any earlier error, so the one told is this one
   void *symbol = dlsym(handle_.get(), name);
   if (!symbol && error_.empty())
-    error_ = soname_ + " has no " + name + ": " + LoaderError();
+    error_ = LoaderError();
   return symbol;
 }
 

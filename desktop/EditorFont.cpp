@@ -6,6 +6,7 @@ namespace korvane {
 
 QFont EditorFont(bool bold, bool italic) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(10);
   font.setBold(bold);
   font.setItalic(italic);
   return font;

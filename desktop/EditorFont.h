@@ -1,7 +1,7 @@
 #pragma once
-// The text editors' font: the desktop's fixed-pitch font, so the columns of a
-// bill or a cost file line up as they were typed, in the face and size the
-// user chose for code and terminals.
+// The text editors' font: the desktop's fixed-pitch face, so the columns of
+// a bill or a cost file line up as they were typed, at the 10 points the
+// editors have always shown and printed.
 #include <QFont>
 
 namespace korvane {

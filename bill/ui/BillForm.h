@@ -155,8 +155,8 @@ private:
   void ShowJob();
   void MarkBadLines();
   // Puts `path` first in the recent bills. A window not yet shown writes the
-  // list once it has drawn itself: the write waits for the disk, and the
-  // first frame should not.
+  // list a quarter of a second later, time enough to draw itself: the write
+  // waits for the disk, and the first frame should not.
   void AddRecent(const QString &path);
   void WriteRecent();
   // `stored` with the paths not yet written put first.

@@ -32,7 +32,7 @@ namespace korvane {
 namespace {
 
 const QString kRecentKey = SettingsKeys::kBillRecentFiles;
-// Long enough for a window that opens on a bill to have drawn itself.
+// Time enough for a window that opens on a bill to draw itself first.
 constexpr int kRecentWriteDelayMs = 250;
 
 } // namespace

@@ -30,7 +30,6 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
-  const std::jthread sessionBus = ConnectSessionBusAhead();
   QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
@@ -50,6 +49,8 @@ int main(int argc, char *argv[]) {
     return 0;
   }
 
+  // Only a copy that goes on to show its window asks for the bus.
+  const std::jthread sessionBus = ConnectSessionBusAhead();
   fonts.Wait();
   TFormKorvaneServices services;
   services.ProgramDir = start.Folders.ProgramDir;

@@ -1,6 +1,7 @@
 #include "desktop/ScrivelEditor.h"
 
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QMimeData>
 
 #include "desktop/IniLexer.h"
@@ -42,6 +43,21 @@ class ScrivelEditorTest : public test::TUiTest {
 protected:
   TScrivelEditor editor;
 };
+
+TEST_F(ScrivelEditorTest, EveryStyleAndTheGutterAreFixedPitchAtTenPoints) {
+  const auto fixedPitch = [](const QFont &font) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QStringLiteral("iiii")) ==
+           metrics.horizontalAdvance(QStringLiteral("MMMM"));
+  };
+  for (int s = 0; s < TIniLexer::StyleCount; ++s) {
+    EXPECT_TRUE(fixedPitch(editor.Lexer()->font(s))) << s;
+    EXPECT_EQ(editor.Lexer()->font(s).pointSize(), 10) << s;
+  }
+  EXPECT_TRUE(editor.Lexer()->font(TIniLexer::Section).bold());
+  EXPECT_TRUE(editor.Lexer()->font(TIniLexer::Comment).italic());
+  EXPECT_TRUE(fixedPitch(editor.font()));
+}
 
 TEST_F(ScrivelEditorTest, FindsBothWaysWithCaseAndWholeWord) {
   editor.setText("Key key keys key");
