@@ -30,6 +30,9 @@ int main(int argc, char *argv[]) {
   TFontWarmUp fonts;
   QApplication app(argc, argv);
   const std::jthread fontDatabase = fonts.FillDatabase();
+  // Asked at once, so the bus is ready when the window wants it; a second
+  // copy, which shows no window, waits for it only as it ends.
+  const std::jthread sessionBus = ConnectSessionBusAhead();
   QApplication::setStyle(new TChevronStyle(QApplication::style()->name()));
   QApplication::setApplicationName(QStringLiteral("Korvane"));
   QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
@@ -49,8 +52,6 @@ int main(int argc, char *argv[]) {
     return 0;
   }
 
-  // Only a copy that goes on to show its window asks for the bus.
-  const std::jthread sessionBus = ConnectSessionBusAhead();
   fonts.Wait();
   TFormKorvaneServices services;
   services.ProgramDir = start.Folders.ProgramDir;
