@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
@@ -10,6 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -64,6 +65,11 @@ TSingleInstance::~TSingleInstance() {
     ::close(listener_);
     ::unlink(QFile::encodeName(SocketPath()).constData());
   }
+  // The socket goes first, while the lock still keeps a new copy from making
+  // its own. The lock file itself stays: removing a file another copy may
+  // have just opened would let two copies hold locks on two files.
+  if (lock_ >= 0)
+    ::close(lock_);
 }
 
 QString TSingleInstance::LockFilePath() const {
@@ -75,20 +81,21 @@ QString TSingleInstance::SocketPath() const {
 }
 
 bool TSingleInstance::Claim() {
-  if (lock_)
+  if (lock_ >= 0)
     return true;
-  auto lock = std::make_unique<QLockFile>(LockFilePath());
-  // Only a dead holder makes a lock stale: a copy that has run for days
-  // still holds it.
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) {
-    // A lock we cannot even create (no such folder, no rights) must not keep
-    // the program from running at all: run without the guard.
-    if (lock->error() != QLockFile::LockFailedError)
-      return true;
-    return false;
+  const int lock =
+      ::open(QFile::encodeName(LockFilePath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  // A lock we cannot even create (no such folder, no rights) or take (a file
+  // system without locks) must not keep the program from running at all:
+  // run without the guard.
+  if (lock < 0)
+    return true;
+  if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
+    ::close(lock);
+    return !held;
   }
-  lock_ = std::move(lock);
+  lock_ = lock;
   sockaddr_un address;
   if (!SocketAddress(SocketPath(), address))
     return true; // no socket: later copies start on their own

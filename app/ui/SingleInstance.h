@@ -11,9 +11,6 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
 class QSocketNotifier;
 class QWidget;
 
@@ -53,7 +50,11 @@ private:
 
   QString name_;
   QString lockDir_;
-  std::unique_ptr<QLockFile> lock_;
+  // The lock file, held with flock() for as long as this copy runs. The
+  // system lets it go when the process ends, however it ends, so a copy that
+  // crashed or was killed never leaves a lock that looks held to be judged
+  // stale, and taking it writes nothing to the disk.
+  int lock_ = -1;
   // A plain Unix socket watched by the event loop: a networking library would
   // cost every start of the program the time to load it and its own
   // dependencies, for one local message.
