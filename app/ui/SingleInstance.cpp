@@ -9,8 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -66,10 +64,8 @@ TSingleInstance::~TSingleInstance() {
     ::unlink(QFile::encodeName(SocketPath()).constData());
   }
   // The socket goes first, while the lock still keeps a new copy from making
-  // its own. The lock file itself stays: removing a file another copy may
-  // have just opened would let two copies hold locks on two files.
-  if (lock_ >= 0)
-    ::close(lock_);
+  // its own.
+  lock_.Release();
 }
 
 QString TSingleInstance::LockFilePath() const {
@@ -81,21 +77,15 @@ QString TSingleInstance::SocketPath() const {
 }
 
 bool TSingleInstance::Claim() {
-  if (lock_ >= 0)
+  if (lock_.Held())
     return true;
-  const int lock =
-      ::open(QFile::encodeName(LockFilePath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   // A lock we cannot even create (no such folder, no rights) or take (a file
   // system without locks) must not keep the program from running at all:
   // run without the guard.
-  if (lock < 0)
-    return true;
-  if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
-    const bool held = errno == EWOULDBLOCK;
-    ::close(lock);
-    return !held;
-  }
-  lock_ = lock;
+  const TFileLock::TTry taken =
+      lock_.TryLock(QFile::encodeName(LockFilePath()).toStdString(), false);
+  if (taken != TFileLock::TTry::Taken)
+    return taken == TFileLock::TTry::Failed;
   sockaddr_un address;
   if (!SocketAddress(SocketPath(), address))
     return true; // no socket: later copies start on their own

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include "base/FileLock.h"
+
 class QSocketNotifier;
 class QWidget;
 
@@ -50,11 +52,10 @@ private:
 
   QString name_;
   QString lockDir_;
-  // The lock file, held with flock() for as long as this copy runs. The
-  // system lets it go when the process ends, however it ends, so a copy that
-  // crashed or was killed never leaves a lock that looks held to be judged
-  // stale, and taking it writes nothing to the disk.
-  int lock_ = -1;
+  // Held for as long as this copy runs. The file stays when it is let go:
+  // removing a file another copy may have just opened would let two copies
+  // hold locks on two files.
+  TFileLock lock_;
   // A plain Unix socket watched by the event loop: a networking library would
   // cost every start of the program the time to load it and its own
   // dependencies, for one local message.

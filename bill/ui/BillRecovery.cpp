@@ -43,15 +43,14 @@ TBillRecovery::TBillRecovery(const QString &folder) : folder_(QDir::cleanPath(fo
   // The bills are the user's work: no one else reads them here.
   QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                      QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-  auto lock = std::make_unique<QLockFile>(
-      QDir(folder_).filePath(QString::fromStdString(RecoveryLockName(run_.toStdString()))));
-  // Only a dead owner makes a lock stale, however long a run has lived.
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) {
-    why_ = QStringLiteral("%1 cannot be locked").arg(folder_);
-    return;
-  }
-  lock_ = std::move(lock);
+  // Only a run that has ended lets its lock go, however long it has lived.
+  std::string error;
+  if (lock_.TryLock(Local(QDir(folder_).filePath(
+                        QString::fromStdString(RecoveryLockName(run_.toStdString())))),
+                    true, &error) != TFileLock::TTry::Taken)
+    why_ = QStringLiteral("%1 cannot be locked: %2")
+               .arg(folder_, error.empty() ? QStringLiteral("held by another program")
+                                           : QString::fromStdString(error));
 }
 
 TBillRecovery::~TBillRecovery() = default;
@@ -102,10 +101,10 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
   }
   for (const QString &run : std::as_const(order)) {
     const QStringList &paths = runs[run];
-    auto lock = std::make_unique<QLockFile>(
-        dir.filePath(QString::fromStdString(RecoveryLockName(run.toStdString()))));
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
+    TFileLock lock;
+    if (lock.TryLock(
+            Local(dir.filePath(QString::fromStdString(RecoveryLockName(run.toStdString())))),
+            true) != TFileLock::TTry::Taken)
       continue; // its run is alive: another copy of the program
     takenLocks_.push_back(std::move(lock));
     for (const QString &path : paths) {
@@ -127,7 +126,7 @@ void TBillRecovery::ForgetLeftBehind(const QStringList &keep) {
     if (!keep.contains(path))
       QFile::remove(path);
   takenFiles_.clear();
-  takenLocks_.clear(); // unlocking removes each lock file
+  takenLocks_.clear(); // letting go removes each lock file
 }
 
 } // namespace korvane

@@ -6,13 +6,13 @@
 // program running at the same time never takes its files; once a run is gone
 // (its windows never closed: a crash, a kill, a lost session) the next start
 // takes its files and offers the bills back.
-#include <QLockFile>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <vector>
 
+#include "base/FileLock.h"
 #include "bill/RecoveryRecord.h"
 
 namespace korvane {
@@ -38,7 +38,7 @@ public:
   static QString DefaultFolder();
 
   // False when the folder or the lock could not be made; Why() says why.
-  bool Usable() const { return lock_ != nullptr; }
+  bool Usable() const { return lock_.Held(); }
   const QString &Why() const { return why_; }
   const QString &Folder() const { return folder_; }
   // This run's name: its lock file and the start of its recovery files.
@@ -64,9 +64,9 @@ private:
   QString folder_;
   QString run_;
   QString why_;
-  std::unique_ptr<QLockFile> lock_;
+  TFileLock lock_;
   int lastSlot_ = 0;
-  std::vector<std::unique_ptr<QLockFile>> takenLocks_;
+  std::vector<TFileLock> takenLocks_;
   QStringList takenFiles_;
 };
 
