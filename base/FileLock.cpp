@@ -3,11 +3,40 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace korvane {
+
+namespace {
+
+// The holder's process number and program name, one per line, followed by
+// an empty host line: the form earlier versions of the program (which judged
+// a lock by its file's contents) read, so a copy of one of those finds a lock
+// whose holder has ended free, and one whose holder runs held.
+std::string HolderText() {
+  char exe[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe);
+  std::string_view name(exe, n > 0 ? static_cast<std::size_t>(n) : 0);
+  if (const auto slash = name.rfind('/'); slash != std::string_view::npos)
+    name.remove_prefix(slash + 1);
+  return std::to_string(::getpid()) + '\n' + std::string(name) + "\n\n";
+}
+
+// True when `path` still names the file open as `fd`: a holder that removes
+// its file on release may do so between our open and our lock, leaving us a
+// lock on a file no one else can find.
+bool StillNamed(int fd, const std::string &path) {
+  struct stat open {
+  }, named{};
+  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+} // namespace
 
 TFileLock::TFileLock(TFileLock &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), remove_(other.remove_) {}
@@ -25,25 +54,39 @@ TFileLock &TFileLock::operator=(TFileLock &&other) noexcept {
 TFileLock::TTry TFileLock::TryLock(const std::string &path, bool removeWhenReleased,
                                    std::string *why) {
   Release();
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    if (why)
-      *why = std::strerror(errno);
-    return TTry::Failed;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      if (why)
+        *why = std::strerror(errno);
+      return TTry::Failed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const int error = errno;
+      ::close(fd);
+      if (error == EWOULDBLOCK)
+        return TTry::HeldElsewhere;
+      if (why)
+        *why = std::strerror(error);
+      return TTry::Failed;
+    }
+    if (!StillNamed(fd, path)) {
+      ::close(fd);
+      continue;
+    }
+    // What the file says is a courtesy to earlier versions; the lock holds
+    // whether or not it can be written.
+    const std::string holder = HolderText();
+    const bool written = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, holder.data(), holder.size(), 0) ==
+                                                        static_cast<ssize_t>(holder.size());
+    static_cast<void>(written);
+    fd_ = fd;
+    path_ = path;
+    remove_ = removeWhenReleased;
+    return TTry::Taken;
   }
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int error = errno;
-    ::close(fd);
-    if (error == EWOULDBLOCK)
-      return TTry::HeldElsewhere;
-    if (why)
-      *why = std::strerror(error);
-    return TTry::Failed;
-  }
-  fd_ = fd;
-  path_ = path;
-  remove_ = removeWhenReleased;
-  return TTry::Taken;
+  // Taken and removed by others three times over: someone holds it now.
+  return TTry::HeldElsewhere;
 }
 
 void TFileLock::Release() {

@@ -3,8 +3,8 @@
 // a time, and the system lets it go when the holding process ends, however
 // it ends. A crashed or killed holder therefore never leaves a lock that
 // looks held and has to be judged stale by its process number (a number the
-// system may have given to another process since), and taking a lock writes
-// nothing to the disk.
+// system may have given to another process since). The file names its
+// holder all the same, for earlier versions that judge a lock that way.
 #include <string>
 
 namespace korvane {
