@@ -36,6 +36,19 @@ bool StillNamed(int fd, const std::string &path) {
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// Writes the holder's text over what the last holder left, cutting the file
+// only when that was longer (emptying it first costs the file system a
+// journal entry). A courtesy to earlier versions: the lock holds whether or
+// not it is written.
+void NameHolder(int fd) {
+  const std::string holder = HolderText();
+  const auto size = static_cast<ssize_t>(holder.size());
+  struct stat was {};
+  if (::pwrite(fd, holder.data(), holder.size(), 0) == size && ::fstat(fd, &was) == 0 &&
+      was.st_size > size)
+    static_cast<void>(::ftruncate(fd, size));
+}
+
 } // namespace
 
 TFileLock::TFileLock(TFileLock &&other) noexcept
@@ -74,12 +87,7 @@ TFileLock::TTry TFileLock::TryLock(const std::string &path, bool removeWhenRelea
       ::close(fd);
       continue;
     }
-    // What the file says is a courtesy to earlier versions; the lock holds
-    // whether or not it can be written.
-    const std::string holder = HolderText();
-    const bool written = ::ftruncate(fd, 0) == 0 && ::pwrite(fd, holder.data(), holder.size(), 0) ==
-                                                        static_cast<ssize_t>(holder.size());
-    static_cast<void>(written);
+    NameHolder(fd);
     fd_ = fd;
     path_ = path;
     remove_ = removeWhenReleased;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace korvane {
@@ -30,6 +32,15 @@ TEST(FileLock, OneHolderAtATimeAndALeftFileIsFree) {
   EXPECT_EQ(second.TryLock(path, true), T::Taken) << "a file left behind is no lock";
   second.Release();
   EXPECT_FALSE(fs::exists(path));
+
+  // The file names its holder, whatever a longer text left before.
+  std::ofstream(path) << std::string(100, 'x');
+  ASSERT_EQ(first.TryLock(path, false), T::Taken);
+  std::ifstream text(path);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(text), {}),
+            std::to_string(::getpid()) + '\n' +
+                fs::read_symlink("/proc/self/exe").filename().string() + "\n\n");
+  first.Release();
 
   std::string why;
   EXPECT_EQ(first.TryLock((dir / "missing" / "x.lock").string(), false, &why), T::Failed);
