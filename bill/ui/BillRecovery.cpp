@@ -83,14 +83,20 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
     return found;
   // Files by run, the run of the oldest file first; a run's lock decides for
   // all its files at once.
-  QStringList order;
+  const QString records = QString::fromLatin1(kRecoveryExtension.data(), kRecoveryExtension.size());
+  const QString locks =
+      QString::fromLatin1(kRecoveryLockExtension.data(), kRecoveryLockExtension.size());
+  QStringList order, lockFiles;
   std::map<QString, QStringList> runs;
   const QDir dir(folder_);
   const QFileInfoList files =
-      dir.entryInfoList({QStringLiteral("*") +
-                         QString::fromLatin1(kRecoveryExtension.data(), kRecoveryExtension.size())},
-                        QDir::Files, QDir::Time | QDir::Reversed);
+      dir.entryInfoList({QStringLiteral("*") + records, QStringLiteral("*") + locks}, QDir::Files,
+                        QDir::Time | QDir::Reversed);
   for (const QFileInfo &file : files) {
+    if (file.fileName().endsWith(locks)) {
+      lockFiles << file.fileName().chopped(locks.size());
+      continue;
+    }
     const QString run =
         QString::fromStdString(RecoveryRunOf(QFile::encodeName(file.fileName()).toStdString()));
     if (run.isEmpty() || run == run_)
@@ -99,6 +105,11 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
       order << run;
     runs[run] << file.filePath();
   }
+  // A run that ended with nothing to keep leaves only its lock: taken and let
+  // go at once, which removes it, so crashed runs do not pile up here.
+  for (const QString &run : std::as_const(lockFiles))
+    if (run != run_ && !runs.contains(run))
+      TFileLock().TryLock(Local(dir.filePath(run + locks)), true);
   for (const QString &run : std::as_const(order)) {
     const QStringList &paths = runs[run];
     TFileLock lock;

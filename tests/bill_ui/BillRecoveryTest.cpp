@@ -221,6 +221,23 @@ TEST_F(BillRecoveryTest, AKilledRunsFilesAreFoundButALiveRunsNever) {
   EXPECT_TRUE(QFileInfo::exists(busyFile));
 }
 
+TEST_F(BillRecoveryTest, AKilledRunWithNothingToKeepLeavesNoLockForLong) {
+  ASSERT_EQ(InChild([this] {
+              TBillRecovery run(folder);
+              std::raise(SIGKILL);
+              return std::string("not killed");
+            }),
+            "signal 9");
+  TBillRecovery running(folder);
+  ASSERT_EQ(Files("*.lock").size(), 2);
+  TBillRecovery started(folder);
+  EXPECT_TRUE(started.TakeLeftBehind().empty());
+  // The killed run's lock is gone; the two live runs keep theirs.
+  EXPECT_EQ(Files("*.lock").size(), 2);
+  EXPECT_TRUE(running.TakeLeftBehind().empty());
+  EXPECT_EQ(Files("*.lock").size(), 2);
+}
+
 TEST_F(BillRecoveryTest, DamagedFilesComeBackAsTextAndNewerOnesAreLeftWithAMessage) {
   ASSERT_TRUE(QDir().mkpath(folder));
   const QByteArray damaged =
