@@ -30,10 +30,10 @@ std::string HolderText() {
 // its file on release may do so between our open and our lock, leaving us a
 // lock on a file no one else can find.
 bool StillNamed(int fd, const std::string &path) {
-  struct stat open {
-  }, named{};
-  return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
-         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+  struct stat held {};
+  struct stat named {};
+  return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 // Writes the holder's text over what the last holder left, cutting the file
