@@ -27,10 +27,14 @@ QStringList LocalFiles(const QMimeData *mime) {
 
 } // namespace
 
-TScrivelEditor::TScrivelEditor(QWidget *parent)
-    : QsciScintilla(parent), lexer_(new TIniLexer(this)) {
+TScrivelEditor::TScrivelEditor(QWidget *parent) : TScrivelEditor(nullptr, parent) {}
+
+TScrivelEditor::TScrivelEditor(QsciLexer *syntax, QWidget *parent)
+    : QsciScintilla(parent), lexer_(syntax ? nullptr : new TIniLexer(this)) {
   setFont(EditorFont());
-  setLexer(lexer_);
+  if (syntax)
+    syntax->setParent(this);
+  setLexer(syntax ? syntax : lexer_);
   setUtf8(true);
   setEolMode(EolUnix);
   setAutoIndent(true);
@@ -135,12 +139,13 @@ void TScrivelEditor::UpdateLineNumberWidth() {
 }
 
 void TScrivelEditor::SetBackground(const QColor &colour) {
-  lexer_->setPaper(colour, -1);
+  lexer()->setPaper(colour, -1);
   setPaper(colour);
 }
 
 QColor TScrivelEditor::Background() const {
-  return lexer_->paper(TIniLexer::Text);
+  // SetBackground gives every style of any syntax the same paper.
+  return lexer()->paper(TIniLexer::Text);
 }
 
 int TScrivelEditor::SearchFlags(const TSearchOptions &options) const {

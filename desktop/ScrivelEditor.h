@@ -20,7 +20,12 @@ public:
   static constexpr int kLineMark = 10;
 
   explicit TScrivelEditor(QWidget *parent = nullptr);
+  // An editor that colours with `syntax`, which it takes as its child, in
+  // place of the INI colouring: setting one over the other would lay every
+  // style out twice before the window is first drawn.
+  TScrivelEditor(QsciLexer *syntax, QWidget *parent);
 
+  // The INI colouring; null in an editor that colours with another syntax.
   TIniLexer *Lexer() const { return lexer_; }
 
   // The text as the file will hold it: one entry per line, line ends removed,

@@ -94,9 +94,7 @@ TBillForm *TBillForm::OpenWindow(const TBillServices &services, const QString &p
 }
 
 void TBillForm::BuildWindow() {
-  editor_ = new TScrivelEditor(this);
-  // The bill highlighter replaces the INI colouring the component starts with.
-  editor_->setLexer(new TDuctSyntax(editor_));
+  editor_ = new TScrivelEditor(new TDuctSyntax, this);
   editor_->SetLineNumbers(true);
   editor_->markerDefine(QsciScintilla::Circle, kBadLineMark);
   editor_->setMarkerBackgroundColor(QColor(0xd0, 0x20, 0x20), kBadLineMark);

@@ -3,11 +3,15 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontMetrics>
+#include <QPointer>
+
+#include <memory>
 
 #include "bill/BillScanner.h"
 #include "bill/BillSyntaxStyle.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/HighlighterList.h"
+#include "desktop/ScrivelEditor.h"
 #include "tests/support/UiTest.h"
 
 namespace korvane {
@@ -90,6 +94,22 @@ TEST_F(DuctSyntaxTest, AttributesGiveTheColoursAndFonts) {
               metrics.horizontalAdvance(QStringLiteral("MMMM")))
         << s;
   }
+}
+
+// The bill window's editor is built with the bill colouring in place of the
+// INI one: the editor owns it, and what spoke to the INI colouring still works.
+TEST_F(DuctSyntaxTest, AnEditorBuiltWithItColoursWithIt) {
+  auto editor = std::make_unique<TScrivelEditor>(new TDuctSyntax, nullptr);
+  const QPointer<QsciLexer> syntax = editor->lexer();
+  ASSERT_NE(qobject_cast<TDuctSyntax *>(syntax), nullptr);
+  EXPECT_EQ(editor->Lexer(), nullptr);
+  editor->setText(QStringLiteral("StraightRect (Gauge=0.8)"));
+  EXPECT_EQ(EditorStyles(*editor).front(), static_cast<int>(TBillTokenKind::Key));
+  editor->SetBackground(QColor(250, 250, 210));
+  EXPECT_EQ(editor->Background(), QColor(250, 250, 210));
+  EXPECT_EQ(syntax->paper(static_cast<int>(TBillTokenKind::Key)), QColor(250, 250, 210));
+  editor.reset();
+  EXPECT_TRUE(syntax.isNull());
 }
 
 TEST_F(DuctSyntaxTest, IsOfferedByTheHighlighterList) {
