@@ -89,10 +89,13 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
   QStringList order, lockFiles;
   std::map<QString, QStringList> runs;
   const QDir dir(folder_);
-  const QFileInfoList files =
-      dir.entryInfoList({QStringLiteral("*") + records, QStringLiteral("*") + locks}, QDir::Files,
-                        QDir::Time | QDir::Reversed);
+  // Picked by name here rather than by the folder's name filters, which
+  // would compile a pattern for them at every start of the window.
+  const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
   for (const QFileInfo &file : files) {
+    if (!file.fileName().endsWith(records, Qt::CaseInsensitive) &&
+        !file.fileName().endsWith(locks, Qt::CaseInsensitive))
+      continue;
     if (file.fileName().endsWith(locks)) {
       lockFiles << file.fileName().chopped(locks.size());
       continue;
