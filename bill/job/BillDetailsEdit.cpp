@@ -81,10 +81,14 @@ std::string WithBillDetails(std::string_view bill, std::span<const TDetailText> 
   }
   if (spans.empty())
     out += block;
-  // A last detail line without a line end gives the block its end.
+  // The bill's last line was a detail line without a line end: the text
+  // written loses its final line end in turn, that of whatever now ends it,
+  // the block or a line kept from between the details (a blank one, say).
   if (!spans.empty() && spans.back().End == bill.size() && bill.back() != '\n' && !out.empty() &&
       out.back() == '\n' && at == bill.size()) {
-    out.resize(out.size() - end.size());
+    out.pop_back();
+    if (!out.empty() && out.back() == '\r')
+      out.pop_back();
   }
   out.append(bill.substr(at));
   return out;

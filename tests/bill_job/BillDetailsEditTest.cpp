@@ -59,6 +59,11 @@ TEST(BillDetailsEdit, NewDetailsGoOnTopInTheBillsLineEnds) {
                            "Q-0042"),
             "; Quote number: Q-0042\n; VAT: 15%"); // still no end on the last line
   EXPECT_EQ(WithBillDetail("; VAT: 15%", "Project", "Level 2"), "; VAT: 15%\n; Project: Level 2");
+  // A blank line between details follows the block: the end dropped is the
+  // blank line's, so writing the details again changes nothing.
+  const std::string spaced = WithBillDetail("Job\r\n; VAT: 15%\r\n\n; Project: L2", "VAT", "15%");
+  EXPECT_EQ(spaced, "Job\r\n; VAT: 15%\r\n; Project: L2\r\n");
+  EXPECT_EQ(WithBillDetails(spaced, ReadBillDetails(spaced)), spaced);
 }
 
 } // namespace
