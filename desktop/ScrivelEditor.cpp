@@ -29,12 +29,11 @@ QStringList LocalFiles(const QMimeData *mime) {
 
 TScrivelEditor::TScrivelEditor(QWidget *parent) : TScrivelEditor(nullptr, parent) {}
 
-TScrivelEditor::TScrivelEditor(QsciLexer *syntax, QWidget *parent)
-    : QsciScintilla(parent), lexer_(syntax ? nullptr : new TIniLexer(this)) {
+TScrivelEditor::TScrivelEditor(QsciLexer *syntax, QWidget *parent) : QsciScintilla(parent) {
   setFont(EditorFont());
   if (syntax)
     syntax->setParent(this);
-  setLexer(syntax ? syntax : lexer_);
+  setLexer(syntax ? syntax : new TIniLexer(this));
   setUtf8(true);
   setEolMode(EolUnix);
   setAutoIndent(true);
@@ -141,6 +140,10 @@ void TScrivelEditor::UpdateLineNumberWidth() {
 void TScrivelEditor::SetBackground(const QColor &colour) {
   lexer()->setPaper(colour, -1);
   setPaper(colour);
+}
+
+TIniLexer *TScrivelEditor::Lexer() const {
+  return qobject_cast<TIniLexer *>(lexer());
 }
 
 QColor TScrivelEditor::Background() const {

@@ -26,7 +26,7 @@ public:
   TScrivelEditor(QsciLexer *syntax, QWidget *parent);
 
   // The INI colouring; null in an editor that colours with another syntax.
-  TIniLexer *Lexer() const { return lexer_; }
+  TIniLexer *Lexer() const;
 
   // The text as the file will hold it: one entry per line, line ends removed,
   // trailing blanks trimmed. An empty text has no lines; a final line end does
@@ -72,7 +72,6 @@ private:
   bool SelectionMatches(const QString &text, const TSearchOptions &options);
   void UpdateLineNumberWidth();
 
-  TIniLexer *lexer_;
   bool lineNumbers_ = false;
 };
 

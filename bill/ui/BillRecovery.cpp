@@ -83,19 +83,15 @@ std::vector<TFoundBill> TBillRecovery::TakeLeftBehind() {
     return found;
   // Files by run, the run of the oldest file first; a run's lock decides for
   // all its files at once.
-  const QString records = QString::fromLatin1(kRecoveryExtension.data(), kRecoveryExtension.size());
   const QString locks =
       QString::fromLatin1(kRecoveryLockExtension.data(), kRecoveryLockExtension.size());
   QStringList order, lockFiles;
   std::map<QString, QStringList> runs;
   const QDir dir(folder_);
-  // Picked by name here rather than by the folder's name filters, which
-  // would compile a pattern for them at every start of the window.
+  // Every file, no name filters (they would compile a pattern at each start
+  // of the window): a lock is known by its ending, a record by its name.
   const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
   for (const QFileInfo &file : files) {
-    if (!file.fileName().endsWith(records, Qt::CaseInsensitive) &&
-        !file.fileName().endsWith(locks, Qt::CaseInsensitive))
-      continue;
     if (file.fileName().endsWith(locks)) {
       lockFiles << file.fileName().chopped(locks.size());
       continue;
