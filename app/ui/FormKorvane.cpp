@@ -22,6 +22,7 @@
 #include "controls/ui/EntryGrid.h"
 #include "costs/CostFile.h"
 #include "costs/MakerFolders.h"
+#include "desktop/DeferredPage.h"
 #include "desktop/DesktopDialogs.h"
 #include "desktop/KorvaneSettings.h"
 #include "desktop/MessageBoxSink.h"
@@ -199,15 +200,21 @@ void TFormKorvane::createPages() {
   GridOptions = new TEntryGrid(*messages_);
   GridOptions->setObjectName(QStringLiteral("GridOptions"));
   configureGrid(*GridOptions);
-  Memo1 = new QPlainTextEdit;
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  // A report rewritten on every change has nothing to undo.
-  Memo1->setUndoRedoEnabled(false);
-  Memo1->setFrameStyle(QFrame::NoFrame);
   TabSheet1 = page(QStringLiteral("Dimensions"), GridDimensions);
   TabSheet2 = page(QStringLiteral("Options"), GridOptions);
-  TabSheet3 = page(QStringLiteral("Details"), Memo1);
+  // The Details report is built when its page is first chosen or asked for.
+  detailsPage_ = new TDeferredPage([this](QWidget *sheet) {
+    memo_ = new QPlainTextEdit(sheet);
+    memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setReadOnly(true);
+    // A report rewritten on every change has nothing to undo.
+    memo_->setUndoRedoEnabled(false);
+    memo_->setFrameStyle(QFrame::NoFrame);
+    showDetails();
+    return memo_;
+  });
+  PageControl1->addTab(detailsPage_, QStringLiteral("Details"));
+  TabSheet3 = detailsPage_;
   column->addWidget(PageControl1, 1);
   setCentralWidget(client);
 
@@ -229,6 +236,11 @@ void TFormKorvane::createPages() {
     CommitEdits();
     ComboDuctTypeChange();
   });
+}
+
+QPlainTextEdit *TFormKorvane::Memo1() {
+  detailsPage_->Content();
+  return memo_;
 }
 
 QSize TFormKorvane::designSize() const {

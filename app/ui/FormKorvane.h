@@ -35,6 +35,7 @@ namespace korvane {
 
 class TAboutBoxDlg;
 class TEntryGrid;
+class TDeferredPage;
 class TDesktopDialogs;
 class TMapiControl;
 
@@ -104,9 +105,10 @@ public:
   QWidget *TabSheet3 = nullptr;
   TEntryGrid *GridDimensions = nullptr;
   TEntryGrid *GridOptions = nullptr;
-  QPlainTextEdit *Memo1 = nullptr;
   QStatusBar *StatusBar1 = nullptr;
   QLabel *StatusPanel = nullptr; // the status bar's one simple panel
+  // The Details report, built when asked for or its page is first chosen.
+  QPlainTextEdit *Memo1();
 
   // Event handlers.
   void FormCreate();
@@ -152,6 +154,7 @@ private:
   void applyFormSettings();
   bool loadCostFile();
   void showReport();
+  void showDetails(); // into the Details report, once it is built
   // The value column takes the room the other columns leave.
   void fitValueColumn(TEntryGrid &grid);
 
@@ -163,6 +166,8 @@ private:
   TSolveReport report_;
   TAboutBoxDlg *about_ = nullptr; // made on first use
   TMapiControl *mapi_ = nullptr;  // made on first use
+  TDeferredPage *detailsPage_ = nullptr;
+  QPlainTextEdit *memo_ = nullptr; // once the Details page is built
   bool created_ = false;
 };
 

@@ -70,14 +70,20 @@ void TFormKorvane::SolveItem() {
 }
 
 void TFormKorvane::showReport() {
-  std::string details = report_.Details.Joined("\n");
-  if (!details.empty() && details.back() == '\n')
-    details.pop_back();
-  Memo1->setPlainText(QString::fromStdString(details));
+  showDetails();
   StatusPanel->setText(QString::fromStdString(report_.StatusText));
   const QString hint = QString::fromStdString(report_.RatesText);
   StatusPanel->setToolTip(hint);
   StatusBar1->setToolTip(hint);
+}
+
+void TFormKorvane::showDetails() {
+  if (!memo_)
+    return;
+  std::string details = report_.Details.Joined("\n");
+  if (!details.empty() && details.back() == '\n')
+    details.pop_back();
+  memo_->setPlainText(QString::fromStdString(details));
 }
 
 QString TFormKorvane::StatusText() const {

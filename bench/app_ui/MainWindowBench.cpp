@@ -103,7 +103,7 @@ void BM_WidthEditToPixels(benchmark::State &state) {
     Paint(form);
     i ^= 1;
   }
-  if (!form.Memo1->toPlainText().contains(QStringLiteral("\n80")))
+  if (!form.Memo1()->toPlainText().contains(QStringLiteral("\n80")))
     state.SkipWithError("the Details page does not show the new width");
   state.counters["via_editor"] =
       benchmark::Counter(throughEditor, benchmark::Counter::kAvgIterations);
@@ -127,7 +127,7 @@ void BM_CommitToDetails(benchmark::State &state) {
     grid.SetCells(1, 1, widths[i]);
     grid.Rows().DoSetData(1, 1);
     if (paint) {
-      form.Memo1->viewport()->repaint();
+      form.Memo1()->viewport()->repaint();
       form.StatusPanel->repaint();
     }
     i ^= 1;

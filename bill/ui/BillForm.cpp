@@ -27,6 +27,7 @@
 #include "bill/ui/BillRecovery.h"
 #include "bill/ui/DuctSyntax.h"
 #include "bill/ui/JobTableModel.h"
+#include "desktop/DeferredPage.h"
 #include "desktop/ProgramVersion.h"
 #include "desktop/ScrivelEditor.h"
 #include "desktop/SearchDialog.h"
@@ -117,16 +118,6 @@ void TBillForm::BuildWindow() {
   connect(table_, &QTableView::clicked, this,
           [this](const QModelIndex &index) { GoToLine(model_->BillLine(index.row())); });
 
-  notes_ = new QListWidget(this);
-  connect(notes_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem *item) { GoToLine(item->data(Qt::UserRole).toInt()); });
-
-  sheets_ = new QTableWidget(0, 3, this);
-  sheets_->setHorizontalHeaderLabels({tr("Sheet"), tr("Area"), tr("Weight")});
-  sheets_->verticalHeader()->hide();
-  sheets_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  sheets_->horizontalHeader()->setStretchLastSection(true);
-
   total_ = new QLabel(this);
   QFont big = total_->font();
   big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -135,8 +126,25 @@ void TBillForm::BuildWindow() {
 
   tabs_ = new QTabWidget(this);
   tabs_->addTab(table_, tr("Priced lines"));
-  tabs_->addTab(notes_, tr("Not priced and bad"));
-  tabs_->addTab(sheets_, tr("Sheets and insulation"));
+  // The other two pages are built when first chosen or asked for.
+  notesPage_ = new TDeferredPage([this](QWidget *page) {
+    notes_ = new QListWidget(page);
+    connect(notes_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { GoToLine(item->data(Qt::UserRole).toInt()); });
+    FillNotes();
+    return notes_;
+  });
+  tabs_->addTab(notesPage_, tr("Not priced and bad"));
+  sheetsPage_ = new TDeferredPage([this](QWidget *page) {
+    sheets_ = new QTableWidget(0, 3, page);
+    sheets_->setHorizontalHeaderLabels({tr("Sheet"), tr("Area"), tr("Weight")});
+    sheets_->verticalHeader()->hide();
+    sheets_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sheets_->horizontalHeader()->setStretchLastSection(true);
+    FillSheets();
+    return sheets_;
+  });
+  tabs_->addTab(sheetsPage_, tr("Sheets and insulation"));
 
   auto *side = new QWidget(this);
   auto *layout = new QVBoxLayout(side);
@@ -307,6 +315,24 @@ void TBillForm::ShowJob() {
   statusBar()->showMessage(QString::fromStdString(summary_.Status));
   costFile_->setText(CostFileText());
 
+  FillNotes();
+  FillSheets();
+  MarkBadLines();
+}
+
+QListWidget *TBillForm::Notes() {
+  notesPage_->Content();
+  return notes_;
+}
+
+QTableWidget *TBillForm::Sheets() {
+  sheetsPage_->Content();
+  return sheets_;
+}
+
+void TBillForm::FillNotes() {
+  if (!notes_)
+    return;
   notes_->clear();
   for (const TJobNote &note : summary_.Notes) {
     auto *item = new QListWidgetItem(QString::fromStdString(note.Text), notes_);
@@ -314,7 +340,11 @@ void TBillForm::ShowJob() {
     if (note.Bad)
       item->setForeground(QColor(0xb0, 0, 0));
   }
+}
 
+void TBillForm::FillSheets() {
+  if (!sheets_)
+    return;
   sheets_->setRowCount(0);
   const auto addRows = [this](const std::vector<TJobListRow> &rows) {
     for (const TJobListRow &row : rows) {
@@ -330,7 +360,6 @@ void TBillForm::ShowJob() {
   };
   addRows(summary_.Sheets);
   addRows(summary_.Insulation);
-  MarkBadLines();
 }
 
 void TBillForm::MarkBadLines() {

@@ -28,6 +28,7 @@ class QTableWidget;
 
 namespace korvane {
 
+class TDeferredPage;
 class TJobTableModel;
 class TPricesDlg;
 class TScrivelEditor;
@@ -64,8 +65,9 @@ public:
   TScrivelEditor *Editor() const { return editor_; }
   QTableView *Table() const { return table_; }
   TJobTableModel *TableModel() const { return model_; }
-  QListWidget *Notes() const { return notes_; }
-  QTableWidget *Sheets() const { return sheets_; }
+  // The hidden pages are built when asked for.
+  QListWidget *Notes();
+  QTableWidget *Sheets();
   QLabel *TotalLabel() const { return total_; }
   QTabWidget *ResultTabs() const { return tabs_; }
   // The cost file the bill is priced with and its reference date.
@@ -153,6 +155,9 @@ private:
   void FindNext();
   void UpdateCaption();
   void ShowJob();
+  // The hidden pages show the last pricing once they are built.
+  void FillNotes();
+  void FillSheets();
   void MarkBadLines();
   // Puts `path` first in the recent bills. A window not yet shown writes the
   // list a quarter of a second later, time enough to draw itself: the write
@@ -192,8 +197,10 @@ private:
   TScrivelEditor *editor_ = nullptr;
   QTableView *table_ = nullptr;
   TJobTableModel *model_ = nullptr;
-  QListWidget *notes_ = nullptr;
-  QTableWidget *sheets_ = nullptr;
+  TDeferredPage *notesPage_ = nullptr;
+  QListWidget *notes_ = nullptr; // once its page is built
+  TDeferredPage *sheetsPage_ = nullptr;
+  QTableWidget *sheets_ = nullptr; // once its page is built
   QLabel *total_ = nullptr;
   QTabWidget *tabs_ = nullptr;
   QLabel *costFile_ = nullptr; // the status bar's cost file

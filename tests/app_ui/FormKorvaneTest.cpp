@@ -62,7 +62,7 @@ TEST_F(TFormTest, StartValuesShowTheStraightRectangularReport) {
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Korvane 1.2.2.0"));
   EXPECT_EQ(World().CostFileName, kDefaultCost);
   EXPECT_TRUE(messages.messages.empty());
-  const QStringList lines = form.Memo1->toPlainText().split(QLatin1Char('\n'));
+  const QStringList lines = form.Memo1()->toPlainText().split(QLatin1Char('\n'));
   ASSERT_GE(lines.size(), 6);
   EXPECT_EQ(lines[0], QStringLiteral("Straight Rectangular"));
   EXPECT_EQ(lines[1], QStringLiteral("600mm x 500mm  2.400m"));
@@ -80,6 +80,25 @@ TEST_F(TFormTest, StartValuesShowTheStraightRectangularReport) {
   EXPECT_EQ(form.GridOptions->Cells(1, 2), "No");
   EXPECT_EQ(form.GridOptions->Cells(1, 3), "No");
   EXPECT_FALSE(form.ActionReport->isVisible());
+}
+
+// The Details page is built when it is first chosen, with the report of the
+// last solve, and follows every solve after.
+TEST_F(TFormTest, TheDetailsPageIsBuiltWhenChosenWithTheLastReport) {
+  TFormKorvane &form = Start();
+  ASSERT_NO_FATAL_FAILURE(ShowActive(form));
+  EXPECT_EQ(form.findChild<QPlainTextEdit *>(), nullptr);
+  TypeIntoGrid(*form.GridDimensions, 1, QStringLiteral("950"));
+  Key(Qt::Key_Tab, Qt::ControlModifier);
+  Key(Qt::Key_Tab, Qt::ControlModifier);
+  ASSERT_EQ(form.PageControl1->currentIndex(), 2);
+  const auto *memo = form.findChild<QPlainTextEdit *>();
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(memo->isVisible());
+  EXPECT_TRUE(memo->toPlainText().startsWith("Straight Rectangular\n950mm x 500mm"));
+  form.ComboDuctType->setCurrentIndex(1);
+  EXPECT_EQ(memo->toPlainText().section('\n', 0, 0).toStdString(), Details(0));
+  EXPECT_NE(Details(0), "Straight Rectangular");
 }
 
 TEST_F(TFormTest, TheToolBarHoldsItsButtonsInOrderWithTheHelpDropDown) {
@@ -465,7 +484,7 @@ TEST_F(TFormTest, ABadCellEndsInBadDataAndKeepsTheLastCopy) {
   form.GridDimensions->SetCells(1, 1, "wide");
   form.GridDimensions->Rows().DoSetData(1, 1);
   EXPECT_EQ(form.StatusText(), QStringLiteral("Bad data..."));
-  EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("Straight Rectangular"));
+  EXPECT_EQ(form.Memo1()->toPlainText(), QStringLiteral("Straight Rectangular"));
   form.ActionCopy->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 }

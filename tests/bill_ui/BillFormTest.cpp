@@ -146,6 +146,24 @@ TEST_F(BillFormTest, ANewWindowTakesThePlaceTheLastWasLeftIn) {
   EXPECT_EQ(second->pos(), QPoint(40, 30));
 }
 
+// The result pages behind the first are built when first chosen, with the
+// last pricing, and follow every pricing after.
+TEST_F(BillFormTest, HiddenResultPagesAreBuiltWhenChosenWithTheLastPricing) {
+  TBillForm *form = Open("Nipple\n 500 1\n 500 0\n");
+  ShowActive(*form);
+  EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
+  EXPECT_EQ(form->findChild<QTableWidget *>(), nullptr);
+  form->ResultTabs()->setCurrentIndex(1);
+  const auto *notes = form->findChild<QListWidget *>();
+  ASSERT_NE(notes, nullptr);
+  EXPECT_TRUE(notes->isVisible());
+  EXPECT_EQ(notes->count(), 1);
+  form->Editor()->setText("Nipple\n 500 1\n");
+  form->Reprice();
+  EXPECT_EQ(notes->count(), 0);
+  EXPECT_EQ(form->findChild<QTableWidget *>(), nullptr);
+}
+
 TEST_F(BillFormTest, BadLineSaysWhyAndTakesTheCaretThere) {
   TBillForm *form = Open("Nipple\n 500 1\n 500 0\nShoe\n 600 500 1\nElbow\n 500 750 90 3\n");
   ShowActive(*form);
