@@ -18,7 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <array>
+#include <initializer_list>
 
 #include "bill/job/BillSections.h"
 #include "bill/job/BillTextJob.h"
@@ -35,6 +35,22 @@
 #include "desktop/WindowPlacement.h"
 
 namespace korvane {
+
+namespace {
+
+// A results table of rows one line high, without row numbers, its columns
+// `widthChars` digits wide (and a little room), the last taking what is left.
+void SizeColumns(QTableView &view, std::initializer_list<int> widthChars) {
+  view.verticalHeader()->hide();
+  view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 4);
+  view.horizontalHeader()->setStretchLastSection(true);
+  const int charWidth = view.fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  int c = 0;
+  for (const int chars : widthChars)
+    view.setColumnWidth(c++, (chars + 2) * charWidth);
+}
+
+} // namespace
 
 TBillForm::TBillForm(TBillServices services, QWidget *parent)
     : QMainWindow(parent), services_(std::move(services)), job_(std::make_unique<TJobTable>()) {
@@ -107,14 +123,8 @@ void TBillForm::BuildWindow() {
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-  table_->horizontalHeader()->setStretchLastSection(true);
   // Widths from the longest usual text: measuring 100,000 rows would stall.
-  constexpr std::array<int, kJobColumnCount> kWidthChars = {4, 15, 18, 5, 11, 12, 6, 9, 10};
-  const int charWidth = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-  for (int c = 0; c < kJobColumnCount; ++c)
-    table_->setColumnWidth(c, (kWidthChars[static_cast<std::size_t>(c)] + 2) * charWidth);
+  SizeColumns(*table_, {4, 15, 18, 5, 11, 12, 6, 9, 10});
   connect(table_, &QTableView::clicked, this,
           [this](const QModelIndex &index) { GoToLine(model_->BillLine(index.row())); });
 
@@ -138,9 +148,9 @@ void TBillForm::BuildWindow() {
   sheetsPage_ = new TDeferredPage([this](QWidget *page) {
     sheets_ = new QTableWidget(0, 3, page);
     sheets_->setHorizontalHeaderLabels({tr("Sheet"), tr("Area"), tr("Weight")});
-    sheets_->verticalHeader()->hide();
     sheets_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sheets_->horizontalHeader()->setStretchLastSection(true);
+    // One line a row, as in the priced lines: "External 25 mm" fits.
+    SizeColumns(*sheets_, {14, 11, 10});
     FillSheets();
     return sheets_;
   });
