@@ -197,12 +197,12 @@ void TFormKorvane::createPages() {
   GridDimensions = new TEntryGrid(*messages_);
   GridDimensions->setObjectName(QStringLiteral("GridDimensions"));
   configureGrid(*GridDimensions);
-  GridOptions = new TEntryGrid(*messages_);
-  GridOptions->setObjectName(QStringLiteral("GridOptions"));
-  configureGrid(*GridOptions);
   TabSheet1 = page(QStringLiteral("Dimensions"), GridDimensions);
-  TabSheet2 = page(QStringLiteral("Options"), GridOptions);
-  // The Details report is built when its page is first chosen or asked for.
+  // The Options and Details pages are built when first chosen or asked for;
+  // until then the world holds the options.
+  optionsPage_ = new TDeferredPage([this](QWidget *sheet) { return buildOptions(sheet); });
+  PageControl1->addTab(optionsPage_, QStringLiteral("Options"));
+  TabSheet2 = optionsPage_;
   detailsPage_ = new TDeferredPage([this](QWidget *sheet) {
     memo_ = new QPlainTextEdit(sheet);
     memo_->setObjectName(QStringLiteral("Memo1"));
@@ -225,9 +225,7 @@ void TFormKorvane::createPages() {
   setStatusBar(StatusBar1);
 
   GridDimensions->installEventFilter(this);
-  GridOptions->installEventFilter(this);
   GridDimensions->OnDoSetData = [this](QObject *, int c, int r) { GridDimensionsDoSetData(c, r); };
-  GridOptions->OnDoSetData = [this](QObject *, int c, int r) { GridOptionsDoSetData(c, r); };
   connect(ComboDuctType, &QComboBox::currentIndexChanged, this, [this] {
     if (!created_)
       return;
@@ -236,6 +234,37 @@ void TFormKorvane::createPages() {
     CommitEdits();
     ComboDuctTypeChange();
   });
+}
+
+TEntryGrid *TFormKorvane::buildOptions(QWidget *sheet) {
+  optionsGrid_ = new TEntryGrid(*messages_, sheet);
+  TEntryGrid &grid = *optionsGrid_;
+  grid.setObjectName(QStringLiteral("GridOptions"));
+  configureGrid(grid);
+  const double scale = FontScale(*this);
+  auto px = [scale](int design) { return static_cast<int>(std::lround(design * scale)); };
+  // The option captions are short: their column needs no more than they do,
+  // which leaves the cost file's name room to show.
+  int captionWidth = 0;
+  for (const char *caption : {"Property", "Cost File", "Erection", "Brackets"})
+    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(QLatin1String(caption)));
+  grid.SetColWidths(0, std::min(px(100), captionWidth + px(10)));
+  grid.SetColWidths(1, px(125));
+  grid.SetColCount(2);
+  grid.SetLines(OptionRowSpecs());
+  const TEngineSettings &settings = world_.Engine.settings;
+  grid.SetData(1, 1, Variant(world_.CostFileName));
+  grid.SetData(1, 2, Variant(std::int32_t{settings.ErectionIncluded ? 1 : 0}));
+  grid.SetData(1, 3, Variant(std::int32_t{settings.BracketsIncluded ? 1 : 0}));
+  grid.SetPropertyEditor(1, [this](Variant &value) { return EditCostFile(value); });
+  grid.installEventFilter(this);
+  grid.OnDoSetData = [this](QObject *, int c, int r) { GridOptionsDoSetData(c, r); };
+  return optionsGrid_;
+}
+
+TEntryGrid *TFormKorvane::GridOptions() {
+  optionsPage_->Content();
+  return optionsGrid_;
 }
 
 QPlainTextEdit *TFormKorvane::Memo1() {
@@ -291,33 +320,13 @@ void TFormKorvane::FormCreate() {
   world_.Catalogue.CurrentType = 0;
   ComboDuctType->setCurrentIndex(0);
 
+  world_.ItemFileName = "Default.kvd";
+  // Every start prices without erection and brackets.
+  world_.Engine.settings.ErectionIncluded = false;
+  world_.Engine.settings.BracketsIncluded = false;
+
   const double scale = FontScale(*this);
   auto px = [scale](int design) { return static_cast<int>(std::lround(design * scale)); };
-  // The option captions are short: their column needs no more than they do,
-  // which leaves the cost file's name room to show.
-  int captionWidth = 0;
-  for (const char *caption : {"Property", "Cost File", "Erection", "Brackets"})
-    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(QLatin1String(caption)));
-  GridOptions->SetColWidths(0, std::min(px(100), captionWidth + px(10)));
-  GridOptions->SetColWidths(1, px(125));
-  GridOptions->SetColCount(2);
-  GridOptions->SetLines(OptionRowSpecs());
-  GridOptions->SetData(1, 1, Variant(world_.CostFileName));
-  GridOptions->SetData(1, 2, Variant(std::int32_t{0}));
-  GridOptions->SetData(1, 3, Variant(std::int32_t{0}));
-  GridOptions->SetPropertyEditor(1, [this](Variant &value) { return EditCostFile(value); });
-
-  world_.ItemFileName = "Default.kvd";
-  auto optionOn = [this](int row) {
-    try {
-      return GridOptions->GetData(1, row).toInt() != 0;
-    } catch (const std::exception &) {
-      return false;
-    }
-  };
-  world_.Engine.settings.ErectionIncluded = optionOn(2);
-  world_.Engine.settings.BracketsIncluded = optionOn(3);
-
   GridDimensions->SetColWidths(0, px(80));
   GridDimensions->SetColWidths(1, px(100));
   GridDimensions->SetColWidths(2, px(45));
@@ -341,8 +350,8 @@ bool TFormKorvane::eventFilter(QObject *watched, QEvent *e) {
   if (e->type() == QEvent::Resize) {
     if (watched == GridDimensions)
       fitValueColumn(*GridDimensions);
-    else if (watched == GridOptions)
-      fitValueColumn(*GridOptions);
+    else if (watched == optionsGrid_)
+      fitValueColumn(*optionsGrid_);
   }
   return QMainWindow::eventFilter(watched, e);
 }

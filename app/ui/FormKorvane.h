@@ -104,10 +104,11 @@ public:
   QWidget *TabSheet2 = nullptr;
   QWidget *TabSheet3 = nullptr;
   TEntryGrid *GridDimensions = nullptr;
-  TEntryGrid *GridOptions = nullptr;
   QStatusBar *StatusBar1 = nullptr;
   QLabel *StatusPanel = nullptr; // the status bar's one simple panel
-  // The Details report, built when asked for or its page is first chosen.
+  // The Options grid and the Details report, built when asked for or their
+  // page is first chosen.
+  TEntryGrid *GridOptions();
   QPlainTextEdit *Memo1();
 
   // Event handlers.
@@ -150,6 +151,7 @@ private:
   void createToolBar();
   void createPages();
   void configureGrid(TEntryGrid &grid);
+  TEntryGrid *buildOptions(QWidget *sheet); // the Options page's grid
   QSize designSize() const;
   void applyFormSettings();
   bool loadCostFile();
@@ -166,6 +168,8 @@ private:
   TSolveReport report_;
   TAboutBoxDlg *about_ = nullptr; // made on first use
   TMapiControl *mapi_ = nullptr;  // made on first use
+  TDeferredPage *optionsPage_ = nullptr;
+  TEntryGrid *optionsGrid_ = nullptr; // once the Options page is built
   TDeferredPage *detailsPage_ = nullptr;
   QPlainTextEdit *memo_ = nullptr; // once the Details page is built
   bool created_ = false;

@@ -105,19 +105,19 @@ void TFormKorvane::GridDimensionsDoSetData(int, int ARow) {
 void TFormKorvane::GridOptionsDoSetData(int, int ARow) {
   switch (ARow) {
   case 1:
-    world_.CostFileName = GridOptions->GetData(1, 1).toText();
+    world_.CostFileName = optionsGrid_->GetData(1, 1).toText();
     if (!loadCostFile()) {
       world_.CostFileName = world_.LastCostFile;
       loadCostFile();
-      GridOptions->SetData(1, 1, Variant(world_.CostFileName));
+      optionsGrid_->SetData(1, 1, Variant(world_.CostFileName));
     }
     world_.LastCostFile = world_.CostFileName;
     break;
   case 2:
-    world_.Engine.settings.ErectionIncluded = IsOn(*GridOptions, 2);
+    world_.Engine.settings.ErectionIncluded = IsOn(*optionsGrid_, 2);
     break;
   case 3:
-    world_.Engine.settings.BracketsIncluded = IsOn(*GridOptions, 3);
+    world_.Engine.settings.BracketsIncluded = IsOn(*optionsGrid_, 3);
     break;
   default:
     break;
@@ -245,7 +245,8 @@ void TFormKorvane::FormClose() {
 
 void TFormKorvane::CommitEdits() {
   GridDimensions->CommitEditor();
-  GridOptions->CommitEditor();
+  if (optionsGrid_)
+    optionsGrid_->CommitEditor();
 }
 
 void TFormKorvane::closeEvent(QCloseEvent *e) {

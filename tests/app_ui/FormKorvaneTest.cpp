@@ -76,20 +76,27 @@ TEST_F(TFormTest, StartValuesShowTheStraightRectangularReport) {
   EXPECT_EQ(form.StatusHint().toStdString(), form.Report().RatesText);
   EXPECT_EQ(form.ComboDuctType->count(), kTypeCount);
   // The Options page as it starts.
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
-  EXPECT_EQ(form.GridOptions->Cells(1, 2), "No");
-  EXPECT_EQ(form.GridOptions->Cells(1, 3), "No");
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(form.GridOptions()->Cells(1, 2), "No");
+  EXPECT_EQ(form.GridOptions()->Cells(1, 3), "No");
   EXPECT_FALSE(form.ActionReport->isVisible());
 }
 
-// The Details page is built when it is first chosen, with the report of the
-// last solve, and follows every solve after.
-TEST_F(TFormTest, TheDetailsPageIsBuiltWhenChosenWithTheLastReport) {
+// The Options and Details pages are built when first chosen: the options
+// as the window priced with them, the report of the last solve, which it
+// follows after.
+TEST_F(TFormTest, TheHiddenPagesAreBuiltWhenChosenWithWhatTheyShow) {
   TFormKorvane &form = Start();
   ASSERT_NO_FATAL_FAILURE(ShowActive(form));
+  EXPECT_EQ(form.findChild<TEntryGrid *>(QStringLiteral("GridOptions")), nullptr);
   EXPECT_EQ(form.findChild<QPlainTextEdit *>(), nullptr);
   TypeIntoGrid(*form.GridDimensions, 1, QStringLiteral("950"));
   Key(Qt::Key_Tab, Qt::ControlModifier);
+  const auto *options = form.findChild<TEntryGrid *>(QStringLiteral("GridOptions"));
+  ASSERT_NE(options, nullptr);
+  EXPECT_TRUE(options->isVisible());
+  EXPECT_EQ(options->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(options->Cells(1, 2), "No");
   Key(Qt::Key_Tab, Qt::ControlModifier);
   ASSERT_EQ(form.PageControl1->currentIndex(), 2);
   const auto *memo = form.findChild<QPlainTextEdit *>();
@@ -232,7 +239,7 @@ TEST_F(TFormTest, ExistingCommandLineCostFileLoadsButIsNotRemembered) {
   WriteCostFile(other, 2.25);
   TFormKorvane &form = Start({other});
   EXPECT_EQ(World().CurrentCosts.Markup, 2.25);
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), other.toStdString());
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), other.toStdString());
   Close();
   QSettings after(SettingsFile(), QSettings::IniFormat);
   EXPECT_EQ(after.value(QStringLiteral("Settings/LastCostFile")).toString().toStdString(),
@@ -243,27 +250,27 @@ TEST_F(TFormTest, ErectionYesSolvesAgainAndNamesItInTheCostFileLine) {
   TFormKorvane &form = Start();
   const double before = form.Report().Price;
   int commits = 0;
-  auto previous = form.GridOptions->OnDoSetData;
-  form.GridOptions->OnDoSetData = [&](QObject *s, int c, int r) {
+  auto previous = form.GridOptions()->OnDoSetData;
+  form.GridOptions()->OnDoSetData = [&](QObject *s, int c, int r) {
     ++commits;
     previous(s, c, r);
   };
-  form.GridOptions->setFocus();
-  form.GridOptions->FocusCell(1, 2);
-  QTest::keyClick(form.GridOptions, Qt::Key_Right);
+  form.GridOptions()->setFocus();
+  form.GridOptions()->FocusCell(1, 2);
+  QTest::keyClick(form.GridOptions(), Qt::Key_Right);
   EXPECT_EQ(commits, 1);
-  EXPECT_EQ(form.GridOptions->Cells(1, 2), "Yes");
+  EXPECT_EQ(form.GridOptions()->Cells(1, 2), "Yes");
   EXPECT_TRUE(World().Engine.settings.ErectionIncluded);
   EXPECT_EQ(Details(3), kDefaultCost + "  Erection  ");
   EXPECT_GT(form.Report().Price, before);
   // Brackets too, and both go again.
-  form.GridOptions->FocusCell(1, 3);
-  QTest::keyClick(form.GridOptions, Qt::Key_Left);
+  form.GridOptions()->FocusCell(1, 3);
+  QTest::keyClick(form.GridOptions(), Qt::Key_Left);
   EXPECT_EQ(Details(3), kDefaultCost + "  Erection  Brackets");
-  form.GridOptions->FocusCell(1, 2);
-  QTest::keyClick(form.GridOptions, Qt::Key_Left);
-  form.GridOptions->FocusCell(1, 3);
-  QTest::keyClick(form.GridOptions, Qt::Key_Right);
+  form.GridOptions()->FocusCell(1, 2);
+  QTest::keyClick(form.GridOptions(), Qt::Key_Left);
+  form.GridOptions()->FocusCell(1, 3);
+  QTest::keyClick(form.GridOptions(), Qt::Key_Right);
   EXPECT_EQ(Details(3), kDefaultCost + "    ");
   EXPECT_DOUBLE_EQ(form.Report().Price, before);
 }
@@ -305,8 +312,8 @@ TEST_F(TFormTest, SettingsSurviveARestart) {
   form.move(40, 50);
   const QString chosen = TempFile(QStringLiteral("chosen.cst"));
   WriteCostFile(chosen, 1.75);
-  form.GridOptions->SetData(1, 1, Variant(chosen.toStdString()));
-  form.GridOptions->Rows().DoSetData(1, 1);
+  form.GridOptions()->SetData(1, 1, Variant(chosen.toStdString()));
+  form.GridOptions()->Rows().DoSetData(1, 1);
   EXPECT_EQ(World().LastCostFile, chosen.toStdString());
   Close();
 
@@ -333,12 +340,12 @@ TEST_F(TFormTest, SettingsThatDoNotFitAreRepaired) {
 
 TEST_F(TFormTest, ABadCostFileOnTheOptionsPageRevertsToTheLastOne) {
   TFormKorvane &form = Start();
-  form.GridOptions->SetData(1, 1, Variant(std::string("/no/such/file.cst")));
-  form.GridOptions->Rows().DoSetData(1, 1);
+  form.GridOptions()->SetData(1, 1, Variant(std::string("/no/such/file.cst")));
+  form.GridOptions()->Rows().DoSetData(1, 1);
   ASSERT_EQ(messages.messages.size(), 1u) << "told once, for the file typed";
   EXPECT_EQ(World().CostFileName, kDefaultCost);
   EXPECT_EQ(World().LastCostFile, kDefaultCost);
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), kDefaultCost);
   EXPECT_EQ(Details(3), kDefaultCost + "    ");
 }
 
@@ -347,19 +354,19 @@ TEST_F(TFormTest, TheCostFileButtonChoosesAFileOrLeavesTheRow) {
   const QString chosen = TempFile(QStringLiteral("picked.cst"));
   WriteCostFile(chosen, 3.0);
   form.show();
-  form.GridOptions->FocusCell(1, 1);
-  ASSERT_TRUE(form.GridOptions->PropEditorButton()->isVisibleTo(form.GridOptions));
+  form.GridOptions()->FocusCell(1, 1);
+  ASSERT_TRUE(form.GridOptions()->PropEditorButton()->isVisibleTo(form.GridOptions()));
 
   dialogs.answers = {QString()};
-  form.GridOptions->PropEditorButton()->click();
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  form.GridOptions()->PropEditorButton()->click();
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), kDefaultCost);
   EXPECT_EQ(World().LastCostFile, kDefaultCost);
   ASSERT_EQ(dialogs.asked.size(), 1);
   EXPECT_EQ(dialogs.asked[0].filter, QStringLiteral("Cost file (*.cst)"));
 
   dialogs.answers = {chosen};
-  form.GridOptions->PropEditorButton()->click();
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), chosen.toStdString());
+  form.GridOptions()->PropEditorButton()->click();
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), chosen.toStdString());
   EXPECT_EQ(World().LastCostFile, chosen.toStdString());
   EXPECT_EQ(World().CurrentCosts.Markup, 3.0);
   EXPECT_EQ(Details(3), chosen.toStdString() + "    ");
@@ -379,13 +386,13 @@ TEST_F(TFormTest, TheCostFileButtonOpensTheCostEditorOverTheLiveCosts) {
     static_cast<QDialog *>(w)->reject();
   };
   form.show();
-  form.GridOptions->FocusCell(1, 1);
-  form.GridOptions->PropEditorButton()->click();
+  form.GridOptions()->FocusCell(1, 1);
+  form.GridOptions()->PropEditorButton()->click();
   EXPECT_EQ(shown, QStringLiteral("korvane::TPricesDlg"));
   EXPECT_FALSE(insertEnabled) << "the window has no bill to insert into";
   // Cancelled: the editor put its backup back, and the row keeps its text.
   EXPECT_EQ(World().CostFileName, kDefaultCost);
-  EXPECT_EQ(form.GridOptions->Cells(1, 1), kDefaultCost);
+  EXPECT_EQ(form.GridOptions()->Cells(1, 1), kDefaultCost);
 }
 
 TEST_F(TFormTest, F9SolvesWithTheCostsInMemoryTheSolveButtonReloadsTheFile) {
