@@ -17,8 +17,10 @@ QWidget *TDeferredPage::Content() {
     content_ = std::exchange(build_, nullptr)(this);
     layout()->addWidget(content_);
     setFocusProxy(content_);
-    // A page already on screen shows what it just got at once, not on the
-    // layout's next turn of the event loop.
+    // A page already on screen shows what it just got at once, sized, not
+    // on the layout's next turn of the event loop: the page was laid out
+    // before its show event.
+    layout()->activate();
     content_->show();
   }
   return content_;

@@ -19,7 +19,6 @@ public:
 
   // The content, built now if it was not yet.
   QWidget *Content();
-  bool Built() const { return content_ != nullptr; }
 
 protected:
   void showEvent(QShowEvent *event) override;

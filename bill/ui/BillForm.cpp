@@ -142,6 +142,8 @@ void TBillForm::BuildWindow() {
     connect(notes_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { GoToLine(item->data(Qt::UserRole).toInt()); });
     FillNotes();
+    // Built late, the page would come last in the window's Tab order.
+    QWidget::setTabOrder(table_, notes_);
     return notes_;
   });
   tabs_->addTab(notesPage_, tr("Not priced and bad"));
@@ -152,6 +154,7 @@ void TBillForm::BuildWindow() {
     // One line a row, as in the priced lines: "External 25 mm" fits.
     SizeColumns(*sheets_, {14, 11, 10});
     FillSheets();
+    QWidget::setTabOrder(notes_ ? static_cast<QWidget *>(notes_) : table_, sheets_);
     return sheets_;
   });
   tabs_->addTab(sheetsPage_, tr("Sheets and insulation"));

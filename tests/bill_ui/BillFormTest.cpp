@@ -158,6 +158,10 @@ TEST_F(BillFormTest, HiddenResultPagesAreBuiltWhenChosenWithTheLastPricing) {
   ASSERT_NE(notes, nullptr);
   EXPECT_TRUE(notes->isVisible());
   EXPECT_EQ(notes->count(), 1);
+  // In the Tab order where it always was: after it, the page tabs.
+  form->Notes()->setFocus();
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Focus(), form->ResultTabs()->tabBar());
   form->Editor()->setText("Nipple\n 500 1\n");
   form->Reprice();
   EXPECT_EQ(notes->count(), 0);
