@@ -30,4 +30,8 @@ TProgramFolders RecordProgramFolders(const QString &programDir) {
   return folders;
 }
 
+QString HelpPagePath(const QString &programDir) {
+  return QDir(programDir).filePath(QStringLiteral("Help/Korvane.htm"));
+}
+
 } // namespace korvane

@@ -17,6 +17,10 @@ struct TProgramFolders {
 // start needs it.
 TProgramFolders RecordProgramFolders(const QString &programDir);
 
+// The guide, one page for every window: "Help/Korvane.htm" under the
+// program's folder.
+QString HelpPagePath(const QString &programDir);
+
 // `dir` with exactly one trailing '/'.
 QString WithTrailingSlash(const QString &dir);
 

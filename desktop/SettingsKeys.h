@@ -18,6 +18,8 @@ inline constexpr QLatin1String kSplashScreen{"Settings/SplashScreen"};
 inline constexpr QLatin1String kScrivelFormGroup{"ScrivelForm"};
 inline constexpr QLatin1String kBillWindowGroup{"BillWindow"};
 inline constexpr QLatin1String kBillRecentFiles{"BillForm/RecentFiles"};
+// korvane.conf: the paper the bill window's PDF quotes are drawn on.
+inline constexpr QLatin1String kBillPaper{"BillWindow/Paper"};
 // Tarnwell.conf: the maker's contact details.
 inline constexpr QLatin1String kMakerGroup{"Tarnwell"};
 

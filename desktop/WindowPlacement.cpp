@@ -21,6 +21,28 @@ QRect ClampPlacement(const QRect &rect, const QSize &screen) {
   return {left, top, rect.width(), rect.height()};
 }
 
+QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback) {
+  // The title bar is what the user drags; a window whose top strip is
+  // visible somewhere can always be brought back by hand.
+  const QRect titleStrip(frame.left(), frame.top(), frame.width(), 24);
+  for (const QRect &screen : screens)
+    if (screen.intersected(titleStrip).width() >= 40)
+      return frame;
+  QRect moved = frame;
+  moved.moveTopLeft(fallback);
+  return moved;
+}
+
+QRect KeepOnDesktop(const QRect &frame) {
+  QList<QRect> screens;
+  for (const QScreen *screen : QGuiApplication::screens())
+    screens << screen->availableGeometry();
+  const QPoint fallback = QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->availableGeometry().topLeft()
+                              : QPoint(0, 0);
+  return KeepOnScreens(frame, screens, fallback);
+}
+
 namespace {
 
 int ReadInt(const QSettings &settings, const QString &key, int fallback) {
@@ -37,6 +59,10 @@ QRect ReadWindowRect(const QSettings &settings, const QString &group, const QRec
                ReadInt(settings, at + QStringLiteral("Top"), defaults.top()),
                ReadInt(settings, at + QStringLiteral("Width"), defaults.width()),
                ReadInt(settings, at + QStringLiteral("Height"), defaults.height()));
+}
+
+bool HasWindowRect(const QSettings &settings, const QString &group) {
+  return settings.contains(group + QStringLiteral("/Width"));
 }
 
 void WriteWindowRect(QSettings &settings, const QString &group, const QRect &rect) {

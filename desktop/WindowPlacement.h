@@ -1,6 +1,7 @@
 #pragma once
 // Where a window was left: stored in the per-user settings file when it
 // closes, restored (kept on the screen) when it is created again.
+#include <QList>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -24,11 +25,20 @@ struct TWindowPlacement {
 // for top with the screen height. The size is kept.
 QRect ClampPlacement(const QRect &rect, const QSize &screen);
 
+// The window frame at `left`, `top` kept reachable: when its title bar would
+// lie on no screen in `screens`, it moves back to `fallback`'s top left.
+QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback);
+// The same on the desktop's screens now (their room left by panels), with
+// the primary screen's top left as the fallback.
+QRect KeepOnDesktop(const QRect &frame);
+
 // The window's place and size, the keys "Left", "Top", "Width" and "Height"
 // of a settings group; a value that is missing or not a whole number keeps
 // that of `defaults`. Every window keeps its place through these.
 QRect ReadWindowRect(const QSettings &settings, const QString &group, const QRect &defaults);
 void WriteWindowRect(QSettings &settings, const QString &group, const QRect &rect);
+// Whether a window's place was ever stored in the group.
+bool HasWindowRect(const QSettings &settings, const QString &group);
 
 // Reads "Left", "Top", "Width", "Height", "Visible" and "WinState" of a
 // settings group; missing or unreadable values keep those of `defaults`.

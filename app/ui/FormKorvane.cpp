@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -27,6 +26,7 @@
 #include "desktop/KorvaneSettings.h"
 #include "desktop/MessageBoxSink.h"
 #include "desktop/ProgramVersion.h"
+#include "desktop/WindowPlacement.h"
 
 namespace korvane {
 
@@ -288,14 +288,7 @@ void TFormKorvane::applyFormSettings() {
   const TFormSettings settings = ReadFormSettings(file, defaults);
   world_.LastCostFile = settings.LastCostFile.toStdString();
   resize(std::max(settings.Width, design.width()), std::max(settings.Height, design.height()));
-  QList<QRect> screens;
-  for (const QScreen *screen : QGuiApplication::screens())
-    screens << screen->availableGeometry();
-  const QPoint fallback = QGuiApplication::primaryScreen()
-                              ? QGuiApplication::primaryScreen()->availableGeometry().topLeft()
-                              : QPoint(0, 0);
-  move(KeepOnScreens(QRect(QPoint(settings.Left, settings.Top), size()), screens, fallback)
-           .topLeft());
+  move(KeepOnDesktop(QRect(QPoint(settings.Left, settings.Top), size())).topLeft());
 }
 
 // ---- FormCreate ----------------------------------------------------------------

@@ -31,16 +31,4 @@ bool WriteFormSettings(const QString &settingsFile, const TFormSettings &values)
   return settings.status() == QSettings::NoError;
 }
 
-QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback) {
-  // The title bar is what the user drags; a window whose top strip is
-  // visible somewhere can always be brought back by hand.
-  const QRect titleStrip(frame.left(), frame.top(), frame.width(), 24);
-  for (const QRect &screen : screens)
-    if (screen.intersected(titleStrip).width() >= 40)
-      return frame;
-  QRect moved = frame;
-  moved.moveTopLeft(fallback);
-  return moved;
-}
-
 } // namespace korvane

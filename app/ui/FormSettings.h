@@ -24,8 +24,4 @@ TFormSettings ReadFormSettings(const QString &settingsFile, const TFormSettings 
 // when the file could not be written.
 bool WriteFormSettings(const QString &settingsFile, const TFormSettings &settings);
 
-// The window frame at `left`, `top` kept reachable: when its title bar would
-// lie on no screen in `screens`, it moves back to `fallback`'s top left.
-QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback);
-
 } // namespace korvane

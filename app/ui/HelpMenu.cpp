@@ -7,15 +7,10 @@
 #include "desktop/ProgramVersion.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPalette>
 #include <QUrl>
 
 namespace korvane {
-
-QString HelpPagePath(const QString &programDir) {
-  return QDir(programDir).filePath(QStringLiteral("Help/Korvane.htm"));
-}
 
 bool OpenHelp(const QString &programDir, const TUrlOpener &opener) {
   return OpenUrlWith(opener, QUrl::fromLocalFile(HelpPagePath(programDir)));

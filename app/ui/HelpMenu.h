@@ -8,6 +8,7 @@
 //
 // with ConfigureKorvaneAboutBox(AboutBoxDlg1, contact) run once at start.
 #include "desktop/ContactDetails.h"
+#include "desktop/ProgramFolders.h"
 #include "desktop/UrlOpener.h"
 
 #include <QString>
@@ -16,9 +17,6 @@ namespace korvane {
 
 class TAboutBoxDlg;
 class TMapiControl;
-
-// The help page: "Help/Korvane.htm" under the program's folder.
-QString HelpPagePath(const QString &programDir);
 
 // Opens the help page with the desktop's handler (or `opener`). A missing
 // page is left to the handler to report. Returns what the handler returned.

@@ -18,8 +18,6 @@ namespace korvane {
 
 namespace {
 
-const QString kPaperKey = SettingsKeys::kBillWindowGroup + QStringLiteral("/Paper");
-
 // The PDF quote, drawn in memory first so that a failed export never leaves
 // half a file.
 bool PdfQuote(const TQuoteDocument &document, const QPageSize &paper, std::string &pdf) {
@@ -72,7 +70,7 @@ bool ExportBill(std::string_view text, const TBillTextJob &request, const TJobFo
 
 QPageSize QuotePaper(const QString &settingsFile) {
   const QSettings settings(settingsFile, QSettings::IniFormat);
-  const QString chosen = settings.value(kPaperKey).toString();
+  const QString chosen = settings.value(SettingsKeys::kBillPaper).toString();
   if (chosen.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
     return QPageSize(QPageSize::Letter);
   if (chosen.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
@@ -83,7 +81,7 @@ QPageSize QuotePaper(const QString &settingsFile) {
 
 void SetQuotePaper(const QString &settingsFile, QPageSize::PageSizeId paper) {
   QSettings settings(settingsFile, QSettings::IniFormat);
-  settings.setValue(kPaperKey,
+  settings.setValue(SettingsKeys::kBillPaper,
                     paper == QPageSize::Letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
 }
 

@@ -81,7 +81,7 @@ TBillForm::TBillForm(TBillServices services, QWidget *parent)
   // Where the last bill window was left; a first start leaves the place to
   // the window manager.
   QSettings settings(SettingsFileOf(services_), QSettings::IniFormat);
-  if (settings.contains(SettingsKeys::kBillWindowGroup + QStringLiteral("/Width"))) {
+  if (HasWindowRect(settings, SettingsKeys::kBillWindowGroup)) {
     const TWindowPlacement design{0, 0, width(), height(), true, 0};
     RestoreWindowPlacement(*this,
                            ReadWindowPlacement(settings, SettingsKeys::kBillWindowGroup, design));

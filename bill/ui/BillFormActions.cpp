@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "bill/ui/BillForm.h"
+#include "desktop/ProgramFolders.h"
 #include "desktop/ProgramVersion.h"
 #include "desktop/ScrivelEditor.h"
 
@@ -103,7 +104,7 @@ void TBillForm::BuildHelpMenu() {
 }
 
 void TBillForm::HelpClick() {
-  QUrl page = QUrl::fromLocalFile(QDir(services_.ProgramDir).filePath("Help/Korvane.htm"));
+  QUrl page = QUrl::fromLocalFile(HelpPagePath(services_.ProgramDir));
   page.setFragment(QStringLiteral("billwindow"));
   if (!OpenUrlWith(services_.UrlOpener, page))
     Tell(TMsgKind::Error, TMsgButtons::Ok,

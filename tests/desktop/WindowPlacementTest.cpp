@@ -23,6 +23,28 @@ TEST(WindowPlacement, ClampKeepsTheWindowOnTheScreen) {
   }
 }
 
+TEST(KeepOnScreens, AWindowWhoseTitleBarIsOnNoScreenMovesBack) {
+  const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  const QPoint home(0, 0);
+  struct Case {
+    QRect frame;
+    bool stays;
+  } cases[] = {
+      {QRect(412, 199, 260, 300), true},
+      {QRect(2500, 100, 260, 300), true},  // on the second screen
+      {QRect(-200, 100, 260, 300), true},  // partly off, title bar reachable
+      {QRect(5000, 100, 260, 300), false}, // a screen that was unplugged
+      {QRect(100, -200, 260, 300), false}, // title bar above every screen
+      {QRect(-250, 100, 260, 300), false}, // only 10 pixels left on screen
+  };
+  for (const Case &c : cases) {
+    const QRect placed = KeepOnScreens(c.frame, screens, home);
+    EXPECT_EQ(placed.size(), c.frame.size());
+    EXPECT_EQ(placed.topLeft(), c.stays ? c.frame.topLeft() : home)
+        << c.frame.x() << ',' << c.frame.y();
+  }
+}
+
 class WindowPlacementStore : public test::TUiTest {};
 
 TEST_F(WindowPlacementStore, UnreadableValuesFallBackToTheDesignValues) {
