@@ -1,11 +1,13 @@
 // The format table: names and extensions each once, files found by their
-// extension, and korvane-price's options read from it.
+// extension, korvane-price's options read from it and korvane-bill's help
+// naming every one.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/ProgramUsage.h"
 #include "bill/job/JobFormats.h"
 #include "programs/korvane-price/PriceArgs.h"
 
@@ -62,6 +64,15 @@ TEST(JobFormats, PricerOptionsComeFromTheTable) {
     EXPECT_EQ(usage.find("--" + std::string(format.Name)) != std::string_view::npos,
               format.Make != nullptr)
         << format.Name;
+}
+
+// korvane-bill --export picks the format by the file's extension; its help
+// is written out by hand, so a format added to the table must be added there.
+TEST(JobFormats, TheBillWindowsExportHelpNamesEveryExtension) {
+  const std::string_view usage = KorvaneBillUsage();
+  for (const TJobFormat &format : JobFormats())
+    EXPECT_NE(usage.find(" ." + std::string(format.Extension)), std::string_view::npos)
+        << format.Extension;
 }
 
 } // namespace
