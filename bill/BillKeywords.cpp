@@ -279,9 +279,13 @@ std::span<const std::string_view> BillHighlightKeywords() {
   return kHighlightSpellings;
 }
 
-bool IsBillHighlightKeyword(std::string_view word) {
+TBillWordKind BillWordKind(std::string_view word) {
   const TBillKeyword *found = FindKeyword(BillUpper(word));
-  return found && !found->highlight.empty();
+  if (!found)
+    return TBillWordKind::Plain;
+  if (found->code == btCosts || found->code == btSummary || found->code == btGlobalSettings)
+    return TBillWordKind::Section;
+  return found->highlight.empty() ? TBillWordKind::Plain : TBillWordKind::Item;
 }
 
 std::string_view BillCanonicalName(int code) {

@@ -111,9 +111,11 @@ TBillTokenCode LookupBillKeyword(std::string_view upperWord);
 // The item keywords the highlighter colours as Key, as its list spells them.
 std::span<const std::string_view> BillHighlightKeywords();
 
-// Whether an identifier (letters and underscores) is an item keyword the
-// highlighter colours; case is ignored.
-bool IsBillHighlightKeyword(std::string_view word);
+// How the highlighter shows an identifier (letters and underscores), case
+// ignored: a word that opens a part of the bill of its own (Costs, Summary,
+// GlobalSettings), an item keyword it colours, or plain.
+enum class TBillWordKind { Plain, Section, Item };
+TBillWordKind BillWordKind(std::string_view word);
 
 // The text a code is written back as: the canonical item type names for the
 // item types, a readable spelling that looks up to the same code for the other

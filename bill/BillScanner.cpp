@@ -1,14 +1,10 @@
 #include "bill/BillScanner.h"
 
-#include <array>
-
 #include "base/AsciiText.h"
 
 namespace korvane {
 
 namespace {
-
-constexpr std::array<std::string_view, 3> kSpecialWords{"Costs", "Summary", "GlobalSettings"};
 
 bool IsLetter(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -134,13 +130,17 @@ private:
     while (end < line_.size() && (IsLetter(At(end)) || At(end) == '_'))
       ++end;
     const std::string_view word = line_.substr(pos_, end - pos_);
-    TBillTokenKind kind = TBillTokenKind::Identifier;
-    for (std::string_view special : kSpecialWords)
-      if (EqualsNoCase(word, special))
-        kind = TBillTokenKind::Special;
-    if (kind == TBillTokenKind::Identifier && IsBillHighlightKeyword(word))
-      kind = TBillTokenKind::Key;
-    Emit(kind, end);
+    switch (BillWordKind(word)) {
+    case TBillWordKind::Section:
+      Emit(TBillTokenKind::Special, end);
+      break;
+    case TBillWordKind::Item:
+      Emit(TBillTokenKind::Key, end);
+      break;
+    case TBillWordKind::Plain:
+      Emit(TBillTokenKind::Identifier, end);
+      break;
+    }
   }
 
   // A multi-byte UTF-8 character is shown as one unknown character.
