@@ -25,8 +25,8 @@ struct TWindowPlacement {
 // for top with the screen height. The size is kept.
 QRect ClampPlacement(const QRect &rect, const QSize &screen);
 
-// The window frame at `left`, `top` kept reachable: when its title bar would
-// lie on no screen in `screens`, it moves back to `fallback`'s top left.
+// A window's frame kept reachable: when its title bar would lie on no screen
+// in `screens`, it moves back to `fallback` as its top left.
 QRect KeepOnScreens(const QRect &frame, const QList<QRect> &screens, const QPoint &fallback);
 // The same on the desktop's screens now (their room left by panels), with
 // the primary screen's top left as the fallback.

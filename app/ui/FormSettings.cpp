@@ -2,7 +2,6 @@
 #include "desktop/SettingsKeys.h"
 #include "desktop/WindowPlacement.h"
 
-#include <QList>
 #include <QSettings>
 
 namespace korvane {

@@ -4,6 +4,7 @@
 #include "app/ui/AboutBoxDlg.h"
 #include "app/ui/MapiControl.h"
 #include "app/ui/ProductPicture.h"
+#include "desktop/ProgramFolders.h"
 #include "desktop/ProgramVersion.h"
 
 #include <QApplication>

@@ -8,7 +8,6 @@
 //
 // with ConfigureKorvaneAboutBox(AboutBoxDlg1, contact) run once at start.
 #include "desktop/ContactDetails.h"
-#include "desktop/ProgramFolders.h"
 #include "desktop/UrlOpener.h"
 
 #include <QString>
