@@ -1,7 +1,6 @@
 #pragma once
 // The main window's settings: its place and size ("Form") and the last cost
 // file that loaded through the Options page ("Settings" / "LastCostFile").
-#include <QRect>
 #include <QString>
 
 #include "costs/MakerFolders.h"
